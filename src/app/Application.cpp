@@ -1,0 +1,39 @@
+#include "app/Application.h"
+#include "platform/Error.h"
+#include "platform/MessageBox.h"
+
+namespace ledgora {
+namespace {
+int argcStore = 1;
+char* argvStore[2] = {nullptr, nullptr};
+} // namespace
+
+Application::Application(const char* programName)
+    : QApplication((argvStore[0] = const_cast<char*>(programName), argcStore), argvStore) {
+    setApplicationName(QString::fromLatin1(title));
+    setQuitOnLastWindowClosed(false); // the main window alone ends the program
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        showError(std::current_exception());
+        return true;
+    }
+}
+
+void Application::showError(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const platform::SilentAbort&) {
+    } catch (const platform::Error& e) {
+        platform::errorBox(e.message());
+    } catch (const std::exception& e) {
+        platform::errorBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        platform::errorBox(QStringLiteral("Unknown error"));
+    }
+}
+
+} // namespace ledgora

@@ -1,0 +1,141 @@
+#include "app/Unit1.h"
+#include "app/Application.h"
+#include "pages/CoolBar.h"
+#include "pages/PageControl.h"
+#include "pages/Pages.h"
+#include "pages/SpeedButton.h"
+#include "platform/Fonts.h"
+#include "platform/Sound.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QImageReader>
+
+namespace {
+
+using kit::Kind;
+
+struct PageEntry {
+    const char* name;
+    QStringView caption;
+};
+
+constexpr std::array<PageEntry, pages::pageCount> notebookPages = {{
+    {"TabSheet1", u"Faktury"},
+    {"TabSheet2", u"Wystawione dokumenty"},
+    {"TabSheet3", u"Sprzedawcy"},
+    {"TabSheet4", u"Nabywcy"},
+    {"TabSheet5", u"Produkty"},
+    {"TabSheet6", u"Przelewy"},
+    {"TabSheet7", u"Raporty"},
+    {"TabSheet8", u"ZUS"},
+    {"TabSheet9", u"Opcje"},
+}};
+
+// The thirteen flat toolbar buttons, standing directly on CoolBar1.
+const kit::Row toolbar[] = {
+    {.name = "SpeedButton46", .kind = Kind::FlatSpeedButton, .geometry = {25, 3, 36, 36}, .hint = u"Nowa faktura", .picture = ":/toolbar/new.bmp"},
+    {.name = "SpeedButton12", .kind = Kind::FlatSpeedButton, .geometry = {88, 3, 36, 36}, .hint = u"Zapisz fakturę ", .picture = ":/toolbar/save.bmp"},
+    {.name = "SpeedButton6", .kind = Kind::FlatSpeedButton, .geometry = {152, 3, 36, 36}, .hint = u"Poprzednia strona", .picture = ":/toolbar/previous.bmp"},
+    {.name = "SpeedButton5", .kind = Kind::FlatSpeedButton, .geometry = {208, 3, 36, 36}, .hint = u"Następna strona", .picture = ":/toolbar/next.bmp"},
+    {.name = "SpeedButton4", .kind = Kind::FlatSpeedButton, .geometry = {265, 3, 36, 36}, .hint = u"Podgląd wydruku", .picture = ":/toolbar/preview.bmp"},
+    {.name = "SpeedButton8", .kind = Kind::FlatSpeedButton, .geometry = {320, 3, 36, 36}, .hint = u"Drukowanie", .picture = ":/toolbar/print.bmp"},
+    {.name = "SpeedButton47", .kind = Kind::FlatSpeedButton, .geometry = {377, 3, 36, 36}, .hint = u"Otwiera notatnik", .picture = ":/toolbar/notepad.bmp"},
+    {.name = "SpeedButton48", .kind = Kind::FlatSpeedButton, .geometry = {434, 3, 36, 36}, .hint = u"Uruchom kalkulator ", .picture = ":/toolbar/calculator.bmp"},
+    {.name = "SpeedButton13", .kind = Kind::FlatSpeedButton, .geometry = {496, 3, 36, 36}, .hint = u"Dodaj do archiwum", .picture = ":/toolbar/archive-add.bmp"},
+    {.name = "SpeedButton16", .kind = Kind::FlatSpeedButton, .geometry = {552, 3, 36, 36}, .hint = u"Rozpakuj z archiwum", .picture = ":/toolbar/archive-extract.bmp"},
+    {.name = "SpeedButton67", .kind = Kind::FlatSpeedButton, .geometry = {608, 3, 36, 36}, .hint = u"pomoc do programu", .picture = ":/toolbar/help.bmp"},
+    {.name = "SpeedButton36", .kind = Kind::FlatSpeedButton, .geometry = {667, 3, 36, 36}, .hint = u"Informacje o programie", .picture = ":/toolbar/information.bmp"},
+    {.name = "SpeedButton7", .kind = Kind::FlatSpeedButton, .geometry = {725, 3, 36, 36}, .hint = u"Zamknij program", .picture = ":/toolbar/exit.bmp"},
+};
+
+QImage resourceImage(const char* path) { return QImageReader(QString::fromLatin1(path)).read(); }
+
+} // namespace
+
+const std::array<QStringView, 9> TForm1::statusTexts = {
+    u"Wystawianie faktur,rachunków drukowanie",
+    u"Przegląd wystawionych dokumentów",
+    u"Dane sprzedawców, edycja...",
+    u"Dane nabywców, edycja...",
+    u"Towary, usługi , edycja...",
+    u"Wpłaty bankowe, przelewy pocztowe..",
+    u"Wykresy - ilosc, cena produktów, czas...",
+    u"ZUS, należności z tytułu składek",
+    u"Opcje",
+};
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ledgora professional wer. 1.6"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/ledgora.png")));
+    setFont(platform::windowFont());
+    setFixedSize(792, 553);
+
+    // Children from back to front: PageControl1, CoolBar3, CoolBar1.
+    PageControl1 = new kit::PageControl(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 48, 792, 484);
+    for (int i = 0; i < pages::pageCount; ++i) {
+        const PageEntry& entry = notebookPages[size_t(i)];
+        QWidget* page = PageControl1->addPage(QString::fromLatin1(entry.name), entry.caption.toString());
+        controls_.insert(page->objectName(), page);
+        controls_.insert(pages::buildPage(i, page));
+    }
+    PageControl1->setFocusPolicy(Qt::StrongFocus);
+    controls_.insert(PageControl1->objectName(), PageControl1);
+
+    CoolBar3 = new kit::CoolBar(this);
+    CoolBar3->setObjectName(QStringLiteral("CoolBar3"));
+    CoolBar3->setGeometry(0, 531, 792, 22);
+    CoolBar3->setFont(platform::pixelFont(QStringLiteral("MS Sans Serif"), 16));
+    QPalette green = CoolBar3->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    CoolBar3->setPalette(green);
+    CoolBar3->setBitmap(resourceImage(":/textures/marble.bmp"));
+    CoolBar3->addBand({QStringLiteral("Wystawianie faktur, drukowanie"), 788, 10});
+    controls_.insert(CoolBar3->objectName(), CoolBar3);
+
+    CoolBar1 = new kit::CoolBar(this);
+    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+    CoolBar1->setGeometry(0, 0, 792, 49);
+    CoolBar1->setFont(platform::pixelFont(QStringLiteral("MS Sans Serif"), 32));
+    CoolBar1->setBitmap(resourceImage(":/textures/teal.bmp"));
+    CoolBar1->addBand({QStringLiteral(" "), 788, 0});
+    controls_.insert(CoolBar1->objectName(), CoolBar1);
+    controls_.insert(kit::build(CoolBar1, toolbar));
+
+    FormCreate();
+
+    connect(PageControl1, &kit::PageControl::pageChanged, this,
+            [this] { ledgora::guarded([this] { PageControl1Change(); }); });
+}
+
+QWidget* TForm1::control(const QString& name) const { return controls_.value(name); }
+
+QCheckBox* TForm1::CheckBox4() const { return control<QCheckBox>(QStringLiteral("CheckBox4")); }
+
+QString TForm1::statusText() const { return CoolBar3->bandText(CoolBar3->bandCount() - 1); }
+
+void TForm1::FormCreate() {}
+
+void TForm1::ButtonSound() {
+    if (QCheckBox* on = CheckBox4(); on && on->isChecked())
+        platform::playSoundAsync(QStringLiteral("Snd\\buton.wav"));
+}
+
+void TForm1::PageControl1Change() {
+    ButtonSound();
+    const int index = PageControl1->currentIndex();
+    if (index < 0 || index >= int(statusTexts.size()))
+        return;
+    CoolBar3->setBandText(CoolBar3->bandCount() - 1, statusTexts[size_t(index)].toString());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The main window: notebook, toolbar, status band, and the reactions of the program.
+#include "pages/Layout.h"
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+namespace kit {
+class CoolBar;
+class PageControl;
+class PictureBox;
+class SpeedButton;
+} // namespace kit
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    kit::PageControl* PageControl1 = nullptr;
+    kit::CoolBar* CoolBar3 = nullptr;
+    kit::CoolBar* CoolBar1 = nullptr;
+
+    // A control of the window or of one of its pages, by name.
+    QWidget* control(const QString& name) const;
+    template <typename T> T* control(const QString& name) const { return qobject_cast<T*>(control(name)); }
+
+    QCheckBox* CheckBox4() const;
+    QString statusText() const;
+
+    void FormCreate();
+    void PageControl1Change();
+    // The button sound: plays "Snd\buton.wav" when CheckBox4 is checked.
+    void ButtonSound();
+
+    // Status band text per page index, as the page change sets it.
+    static const std::array<QStringView, 9> statusTexts;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    kit::Controls controls_;
+};

@@ -1,0 +1,16 @@
+#include "pages/Pages.h"
+
+namespace pages {
+namespace {
+
+using kit::Kind;
+
+const kit::Row rows[] = {
+    {.name = "Image1", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .alignClient = true},
+};
+
+} // namespace
+
+kit::Controls buildIssuedDocumentsPage(QWidget* page) { return kit::build(page, rows); }
+
+} // namespace pages

@@ -1,0 +1,70 @@
+#pragma once
+// Windows are built from layout data: one table per page or window, one row per control,
+// in stacking order (the bottom one first). The builder turns rows into widgets.
+#include <QHash>
+#include <QRect>
+#include <QString>
+#include <QStringView>
+#include <span>
+
+class QWidget;
+
+namespace kit {
+
+enum class Kind {
+    Label,           // transparent, sized to its text
+    LinkLabel,       // yellow, underlined, hand cursor, hint; a click does nothing
+    Shape,           // ellipse or rectangle with a 1 px black outline
+    Picture,         // picture box
+    SpeedButton,     // not flat: border always drawn
+    FlatSpeedButton, // border only under the mouse
+    CheckBox,
+    RadioButton,
+    GroupBox,
+};
+
+// Graphic controls always lie below windowed ones, whatever the table order.
+bool isGraphic(Kind kind);
+
+enum class ShapeKind { Ellipse, Rectangle };
+
+// Colours as 0xRRGGBB; `none` leaves the control's own colour.
+inline constexpr int none = -1;
+
+struct Font {
+    QStringView family = u"MS Sans Serif";
+    int pixelSize = 11;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+struct Row {
+    const char* name = nullptr;
+    Kind kind = Kind::Label;
+    QRect geometry;             // pixels of the 96 dpi grid, relative to the parent
+    QStringView text = {};      // caption
+    QStringView hint = {};      // tooltip and accessible description
+    const char* parent = nullptr; // name of the group box it stands in, if any
+    const char* picture = nullptr; // resource path of a picture or glyph strip
+    int glyphs = 1;             // images side by side in a glyph strip
+    int color = none;           // background or fill
+    int fontColor = none;
+    const Font* font = nullptr; // nullptr: the parent's font
+    int tab = -1;               // position in the tab order, -1: not in it
+    ShapeKind shape = ShapeKind::Ellipse;
+    bool checked = false;
+    bool hidden = false;
+    bool stretch = false;
+    bool center = false;
+    bool alignClient = false;   // fills the parent (background picture boxes)
+};
+
+// The widgets built from a table, by name.
+using Controls = QHash<QString, QWidget*>;
+
+// Builds `rows` onto `parent`: graphic controls first, then windowed ones, each group in
+// table order; then the tab order. Returns every control by name.
+Controls build(QWidget* parent, std::span<const Row> rows);
+
+} // namespace kit

@@ -1,0 +1,11 @@
+#include "platform/Error.h"
+
+namespace platform {
+
+QString withFullStop(const QString& message) {
+    if (!message.isEmpty() && message.back().unicode() > u'.')
+        return message + u'.';
+    return message;
+}
+
+} // namespace platform

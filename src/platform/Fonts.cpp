@@ -1,0 +1,34 @@
+#include "platform/Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace platform {
+
+void loadApplicationFonts() {
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    // The bitmap .fon faces in the same folder have wrong metrics at these sizes.
+    for (const char* file : {"ms_sans_serif.ttf", "tahoma.ttf", "tahomabd.ttf"}) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+        if (QFile::exists(path))
+            QFontDatabase::addApplicationFont(path);
+    }
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
+
+QFont pixelFont(const QString& family, int pixelSize, bool bold, bool italic, bool underline) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont windowFont() { return pixelFont(QStringLiteral("MS Sans Serif"), 11); }
+
+} // namespace platform

@@ -1,0 +1,2 @@
+#pragma once
+// The report page model: report object, bands and elements, and their composition.
