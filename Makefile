@@ -14,7 +14,7 @@ test: deps
 	@scripts/test
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files '*.cpp' '*.h' | xargs -r clang-format -i
 
 snapshot: build
 	@build/bin/ledgora-snapshot snapshot

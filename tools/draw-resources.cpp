@@ -360,7 +360,8 @@ QImage tealTexture() {
     Random r{3};
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 101; ++x) {
-            const double n = 0.6 * coarse.at(x / 6.0, y / 3.0 + 5) + 0.4 * fine.at(x / 2.0, y / 1.5) + 0.1 * r.next();
+            const double n =
+                0.6 * coarse.at(x / 6.0, y / 3.0 + 5) + 0.4 * fine.at(x / 2.0, y / 1.5) + 0.1 * r.next();
             img.setPixel(x, y, qRgb(int(10 + 25 * n), int(70 + 55 * n), int(75 + 55 * n)));
         }
     return img;
@@ -372,7 +373,8 @@ QImage marbleTexture() {
     Noise a(10, 21), b(20, 22), c(50, 23);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x) {
-            const double t = a.at(x / 10.0, y / 10.0) + 0.5 * b.at(x / 5.0, y / 5.0) + 0.25 * c.at(x / 2.0, y / 2.0);
+            const double t =
+                a.at(x / 10.0, y / 10.0) + 0.5 * b.at(x / 5.0, y / 5.0) + 0.25 * c.at(x / 2.0, y / 2.0);
             const double v = std::sin((x + y) * 2 * M_PI / 100.0 + 6 * t);
             const int g = int(205 + 30 * std::pow(std::abs(v), 0.4) - 25 * (1 - std::abs(v)));
             img.setPixel(x, y, qRgb(g, g, std::min(255, g + 6)));
@@ -406,7 +408,8 @@ QByteArray clickWave() {
     for (int i = 0; i < samples; ++i) {
         const double t = double(i) / rate;
         const double env = std::exp(-t * 160);
-        const double s = env * (0.6 * std::sin(2 * M_PI * 1800 * t) + 0.4 * (r.next() * 2 - 1) * std::exp(-t * 600));
+        const double s =
+            env * (0.6 * std::sin(2 * M_PI * 1800 * t) + 0.4 * (r.next() * 2 - 1) * std::exp(-t * 600));
         const auto v = int16_t(std::lround(s * 22000));
         pcm.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
     }
@@ -418,8 +421,9 @@ QByteArray clickWave() {
         const char b[2] = {char(v), char(v >> 8)};
         return QByteArray(b, 2);
     };
-    QByteArray wav = QByteArray("RIFF") + le32(uint32_t(36 + pcm.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-                     le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(uint32_t(pcm.size())) + pcm;
+    QByteArray wav = QByteArray("RIFF") + le32(uint32_t(36 + pcm.size())) + "WAVEfmt " + le32(16) + le16(1) +
+                     le16(1) + le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" +
+                     le32(uint32_t(pcm.size())) + pcm;
     return wav;
 }
 

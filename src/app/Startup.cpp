@@ -36,7 +36,9 @@ bool hasDisplay() {
 
 } // namespace
 
-Windows::Windows() { current = this; }
+Windows::Windows() {
+    current = this;
+}
 
 Windows::~Windows() {
     Form5.reset();
@@ -50,7 +52,9 @@ Windows::~Windows() {
         current = nullptr;
 }
 
-Windows* windows() { return current; }
+Windows* windows() {
+    return current;
+}
 
 std::unique_ptr<Windows> createWindows(QStringList* created) {
     auto w = std::make_unique<Windows>();
@@ -66,7 +70,8 @@ std::unique_ptr<Windows> createWindows(QStringList* created) {
 
 int runProgram(int, char** argv) {
     if (!hasDisplay()) {
-        std::fputs("ledgora: no display (DISPLAY and WAYLAND_DISPLAY are unset); try: xvfb-run make run\n", stderr);
+        std::fputs("ledgora: no display (DISPLAY and WAYLAND_DISPLAY are unset); try: xvfb-run make run\n",
+                   stderr);
         return 0;
     }
     Application app(argv[0]);

@@ -35,22 +35,76 @@ constexpr std::array<PageEntry, pages::pageCount> notebookPages = {{
 
 // The thirteen flat toolbar buttons, standing directly on CoolBar1.
 const kit::Row toolbar[] = {
-    {.name = "SpeedButton46", .kind = Kind::FlatSpeedButton, .geometry = {25, 3, 36, 36}, .hint = u"Nowa faktura", .picture = ":/toolbar/new.bmp"},
-    {.name = "SpeedButton12", .kind = Kind::FlatSpeedButton, .geometry = {88, 3, 36, 36}, .hint = u"Zapisz fakturę ", .picture = ":/toolbar/save.bmp"},
-    {.name = "SpeedButton6", .kind = Kind::FlatSpeedButton, .geometry = {152, 3, 36, 36}, .hint = u"Poprzednia strona", .picture = ":/toolbar/previous.bmp"},
-    {.name = "SpeedButton5", .kind = Kind::FlatSpeedButton, .geometry = {208, 3, 36, 36}, .hint = u"Następna strona", .picture = ":/toolbar/next.bmp"},
-    {.name = "SpeedButton4", .kind = Kind::FlatSpeedButton, .geometry = {265, 3, 36, 36}, .hint = u"Podgląd wydruku", .picture = ":/toolbar/preview.bmp"},
-    {.name = "SpeedButton8", .kind = Kind::FlatSpeedButton, .geometry = {320, 3, 36, 36}, .hint = u"Drukowanie", .picture = ":/toolbar/print.bmp"},
-    {.name = "SpeedButton47", .kind = Kind::FlatSpeedButton, .geometry = {377, 3, 36, 36}, .hint = u"Otwiera notatnik", .picture = ":/toolbar/notepad.bmp"},
-    {.name = "SpeedButton48", .kind = Kind::FlatSpeedButton, .geometry = {434, 3, 36, 36}, .hint = u"Uruchom kalkulator ", .picture = ":/toolbar/calculator.bmp"},
-    {.name = "SpeedButton13", .kind = Kind::FlatSpeedButton, .geometry = {496, 3, 36, 36}, .hint = u"Dodaj do archiwum", .picture = ":/toolbar/archive-add.bmp"},
-    {.name = "SpeedButton16", .kind = Kind::FlatSpeedButton, .geometry = {552, 3, 36, 36}, .hint = u"Rozpakuj z archiwum", .picture = ":/toolbar/archive-extract.bmp"},
-    {.name = "SpeedButton67", .kind = Kind::FlatSpeedButton, .geometry = {608, 3, 36, 36}, .hint = u"pomoc do programu", .picture = ":/toolbar/help.bmp"},
-    {.name = "SpeedButton36", .kind = Kind::FlatSpeedButton, .geometry = {667, 3, 36, 36}, .hint = u"Informacje o programie", .picture = ":/toolbar/information.bmp"},
-    {.name = "SpeedButton7", .kind = Kind::FlatSpeedButton, .geometry = {725, 3, 36, 36}, .hint = u"Zamknij program", .picture = ":/toolbar/exit.bmp"},
+    {.name = "SpeedButton46",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {25, 3, 36, 36},
+     .hint = u"Nowa faktura",
+     .picture = ":/toolbar/new.bmp"},
+    {.name = "SpeedButton12",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {88, 3, 36, 36},
+     .hint = u"Zapisz fakturę ",
+     .picture = ":/toolbar/save.bmp"},
+    {.name = "SpeedButton6",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {152, 3, 36, 36},
+     .hint = u"Poprzednia strona",
+     .picture = ":/toolbar/previous.bmp"},
+    {.name = "SpeedButton5",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {208, 3, 36, 36},
+     .hint = u"Następna strona",
+     .picture = ":/toolbar/next.bmp"},
+    {.name = "SpeedButton4",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {265, 3, 36, 36},
+     .hint = u"Podgląd wydruku",
+     .picture = ":/toolbar/preview.bmp"},
+    {.name = "SpeedButton8",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {320, 3, 36, 36},
+     .hint = u"Drukowanie",
+     .picture = ":/toolbar/print.bmp"},
+    {.name = "SpeedButton47",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {377, 3, 36, 36},
+     .hint = u"Otwiera notatnik",
+     .picture = ":/toolbar/notepad.bmp"},
+    {.name = "SpeedButton48",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {434, 3, 36, 36},
+     .hint = u"Uruchom kalkulator ",
+     .picture = ":/toolbar/calculator.bmp"},
+    {.name = "SpeedButton13",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {496, 3, 36, 36},
+     .hint = u"Dodaj do archiwum",
+     .picture = ":/toolbar/archive-add.bmp"},
+    {.name = "SpeedButton16",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {552, 3, 36, 36},
+     .hint = u"Rozpakuj z archiwum",
+     .picture = ":/toolbar/archive-extract.bmp"},
+    {.name = "SpeedButton67",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {608, 3, 36, 36},
+     .hint = u"pomoc do programu",
+     .picture = ":/toolbar/help.bmp"},
+    {.name = "SpeedButton36",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {667, 3, 36, 36},
+     .hint = u"Informacje o programie",
+     .picture = ":/toolbar/information.bmp"},
+    {.name = "SpeedButton7",
+     .kind = Kind::FlatSpeedButton,
+     .geometry = {725, 3, 36, 36},
+     .hint = u"Zamknij program",
+     .picture = ":/toolbar/exit.bmp"},
 };
 
-QImage resourceImage(const char* path) { return QImageReader(QString::fromLatin1(path)).read(); }
+QImage resourceImage(const char* path) {
+    return QImageReader(QString::fromLatin1(path)).read();
+}
 
 } // namespace
 
@@ -68,7 +122,8 @@ const std::array<QStringView, 9> TForm1::statusTexts = {
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ledgora professional wer. 1.6"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/ledgora.png")));
@@ -114,11 +169,17 @@ TForm1::TForm1(QWidget* parent)
             [this] { ledgora::guarded([this] { PageControl1Change(); }); });
 }
 
-QWidget* TForm1::control(const QString& name) const { return controls_.value(name); }
+QWidget* TForm1::control(const QString& name) const {
+    return controls_.value(name);
+}
 
-QCheckBox* TForm1::CheckBox4() const { return control<QCheckBox>(QStringLiteral("CheckBox4")); }
+QCheckBox* TForm1::CheckBox4() const {
+    return control<QCheckBox>(QStringLiteral("CheckBox4"));
+}
 
-QString TForm1::statusText() const { return CoolBar3->bandText(CoolBar3->bandCount() - 1); }
+QString TForm1::statusText() const {
+    return CoolBar3->bandText(CoolBar3->bandCount() - 1);
+}
 
 void TForm1::FormCreate() {}
 

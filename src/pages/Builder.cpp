@@ -142,7 +142,8 @@ Controls build(QWidget* parent, std::span<const Row> rows) {
     for (const Row& row : rows)
         if (row.tab >= 0)
             tabbed.push_back(&row);
-    std::stable_sort(tabbed.begin(), tabbed.end(), [](const Row* a, const Row* b) { return a->tab < b->tab; });
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const Row* a, const Row* b) { return a->tab < b->tab; });
     for (size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(controls.value(QString::fromLatin1(tabbed[i - 1]->name)),
                              controls.value(QString::fromLatin1(tabbed[i]->name)));

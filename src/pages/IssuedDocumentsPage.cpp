@@ -11,6 +11,8 @@ const kit::Row rows[] = {
 
 } // namespace
 
-kit::Controls buildIssuedDocumentsPage(QWidget* page) { return kit::build(page, rows); }
+kit::Controls buildIssuedDocumentsPage(QWidget* page) {
+    return kit::build(page, rows);
+}
 
 } // namespace pages

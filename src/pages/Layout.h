@@ -42,13 +42,13 @@ struct Font {
 struct Row {
     const char* name = nullptr;
     Kind kind = Kind::Label;
-    QRect geometry;             // pixels of the 96 dpi grid, relative to the parent
-    QStringView text = {};      // caption
-    QStringView hint = {};      // tooltip and accessible description
-    const char* parent = nullptr; // name of the group box it stands in, if any
+    QRect geometry;                // pixels of the 96 dpi grid, relative to the parent
+    QStringView text = {};         // caption
+    QStringView hint = {};         // tooltip and accessible description
+    const char* parent = nullptr;  // name of the group box it stands in, if any
     const char* picture = nullptr; // resource path of a picture or glyph strip
-    int glyphs = 1;             // images side by side in a glyph strip
-    int color = none;           // background or fill
+    int glyphs = 1;                // images side by side in a glyph strip
+    int color = none;              // background or fill
     int fontColor = none;
     const Font* font = nullptr; // nullptr: the parent's font
     int tab = -1;               // position in the tab order, -1: not in it
@@ -57,7 +57,7 @@ struct Row {
     bool hidden = false;
     bool stretch = false;
     bool center = false;
-    bool alignClient = false;   // fills the parent (background picture boxes)
+    bool alignClient = false; // fills the parent (background picture boxes)
 };
 
 // The widgets built from a table, by name.

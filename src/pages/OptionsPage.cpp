@@ -19,6 +19,8 @@ const kit::Row rows[] = {
 
 } // namespace
 
-kit::Controls buildOptionsPage(QWidget* page) { return kit::build(page, rows); }
+kit::Controls buildOptionsPage(QWidget* page) {
+    return kit::build(page, rows);
+}
 
 } // namespace pages

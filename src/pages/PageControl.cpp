@@ -35,15 +35,31 @@ QWidget* PageControl::addPage(const QString& name, const QString& caption) {
     return page;
 }
 
-int PageControl::count() const { return tabs_->count(); }
-int PageControl::currentIndex() const { return tabs_->currentIndex(); }
-QWidget* PageControl::currentPage() const { return stack_->currentWidget(); }
-QWidget* PageControl::page(int index) const { return stack_->widget(index); }
-QString PageControl::tabText(int index) const { return tabs_->tabText(index); }
-void PageControl::setTabVisible(int index, bool visible) { tabs_->setTabVisible(index, visible); }
-bool PageControl::isTabVisible(int index) const { return tabs_->isTabVisible(index); }
+int PageControl::count() const {
+    return tabs_->count();
+}
+int PageControl::currentIndex() const {
+    return tabs_->currentIndex();
+}
+QWidget* PageControl::currentPage() const {
+    return stack_->currentWidget();
+}
+QWidget* PageControl::page(int index) const {
+    return stack_->widget(index);
+}
+QString PageControl::tabText(int index) const {
+    return tabs_->tabText(index);
+}
+void PageControl::setTabVisible(int index, bool visible) {
+    tabs_->setTabVisible(index, visible);
+}
+bool PageControl::isTabVisible(int index) const {
+    return tabs_->isTabVisible(index);
+}
 
-void PageControl::setCurrentIndex(int index) { tabs_->setCurrentIndex(index); }
+void PageControl::setCurrentIndex(int index) {
+    tabs_->setCurrentIndex(index);
+}
 
 void PageControl::selectNextPage(bool forward) {
     const int n = count();

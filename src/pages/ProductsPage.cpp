@@ -11,6 +11,8 @@ const kit::Row rows[] = {
 
 } // namespace
 
-kit::Controls buildProductsPage(QWidget* page) { return kit::build(page, rows); }
+kit::Controls buildProductsPage(QWidget* page) {
+    return kit::build(page, rows);
+}
 
 } // namespace pages

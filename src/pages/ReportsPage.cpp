@@ -3,6 +3,8 @@
 namespace pages {
 
 // The reports page has no background picture box.
-kit::Controls buildReportsPage(QWidget* page) { return {}; }
+kit::Controls buildReportsPage(QWidget* page) {
+    return {};
+}
 
 } // namespace pages

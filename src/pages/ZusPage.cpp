@@ -13,6 +13,8 @@ const kit::Row rows[] = {
 
 } // namespace
 
-kit::Controls buildZusPage(QWidget* page) { return kit::build(page, rows); }
+kit::Controls buildZusPage(QWidget* page) {
+    return kit::build(page, rows);
+}
 
 } // namespace pages

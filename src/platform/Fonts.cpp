@@ -16,8 +16,10 @@ void loadApplicationFonts() {
         if (QFile::exists(path))
             QFontDatabase::addApplicationFont(path);
     }
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
 
 QFont pixelFont(const QString& family, int pixelSize, bool bold, bool italic, bool underline) {
@@ -29,6 +31,8 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold, bool italic, bo
     return font;
 }
 
-QFont windowFont() { return pixelFont(QStringLiteral("MS Sans Serif"), 11); }
+QFont windowFont() {
+    return pixelFont(QStringLiteral("MS Sans Serif"), 11);
+}
 
 } // namespace platform

@@ -38,9 +38,13 @@ MessageSink& sink() {
 
 } // namespace
 
-void setMessageSink(MessageSink* s) { installed = s; }
+void setMessageSink(MessageSink* s) {
+    installed = s;
+}
 
-void messageBox(const QString& text, const QString& title) { sink().show({title, text, BoxIcon::None}); }
+void messageBox(const QString& text, const QString& title) {
+    sink().show({title, text, BoxIcon::None});
+}
 
 void errorBox(const QString& message) {
     sink().show({QApplication::applicationName(), withFullStop(message), BoxIcon::Stop});

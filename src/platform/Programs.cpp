@@ -21,13 +21,15 @@ ProgramStarter* installed = nullptr;
 
 } // namespace
 
-void setProgramStarter(ProgramStarter* s) { installed = s; }
+void setProgramStarter(ProgramStarter* s) {
+    installed = s;
+}
 
 QStringList candidatesFor(const QString& commandLine) {
     const QString name = commandLine.trimmed().toLower();
     if (name == u"notepad.exe")
-        return {"gnome-text-editor", "gedit", "kwrite", "kate", "mousepad", "pluma", "xed", "leafpad",
-                "featherpad", "xedit"};
+        return {"gnome-text-editor", "gedit",      "kwrite", "kate", "mousepad", "pluma", "xed",
+                "leafpad",           "featherpad", "xedit"};
     if (name == u"calc.exe")
         return {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"};
     return {};

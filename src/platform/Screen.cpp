@@ -8,7 +8,9 @@ namespace {
 QSize overridden;
 }
 
-void setScreenSizeOverride(QSize size) { overridden = size; }
+void setScreenSizeOverride(QSize size) {
+    overridden = size;
+}
 
 QSize screenSize() {
     if (overridden.isValid())

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
 #include <QPointer>
+#include <QSoundEffect>
 #include <QUrl>
 
 namespace platform {
@@ -39,7 +39,9 @@ SoundSink& sink() {
 
 } // namespace
 
-void setSoundSink(SoundSink* s) { installed = s; }
+void setSoundSink(SoundSink* s) {
+    installed = s;
+}
 
 QString localSoundPath(const QString& fileName) {
     QString relative = fileName;
@@ -47,6 +49,8 @@ QString localSoundPath(const QString& fileName) {
     return QDir::current().absoluteFilePath(relative);
 }
 
-void playSoundAsync(const QString& fileName) { sink().play(localSoundPath(fileName)); }
+void playSoundAsync(const QString& fileName) {
+    sink().play(localSoundPath(fileName));
+}
 
 } // namespace platform
