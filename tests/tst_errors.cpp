@@ -7,15 +7,22 @@
 
 namespace {
 
-// A window whose reactions fail the way handlers do.
+// A window whose reaction to an event fails the way handlers do.
 class Failing : public QWidget {
 public:
     QString message;
     bool silent = false;
     int presses = 0;
 
+    void press() {
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(this, &event);
+    }
+
 protected:
-    void mousePressEvent(QMouseEvent*) override {
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::User)
+            return QWidget::event(e);
         ++presses;
         if (silent)
             throw platform::SilentAbort();
@@ -58,7 +65,7 @@ void ErrorsTest::fullStopRule() {
     testing::MessageRecorder boxes;
     Failing w;
     w.message = message;
-    QTest::mousePress(&w, Qt::LeftButton);
+    w.press();
     QCOMPARE(boxes.boxes.size(), size_t(1));
     QCOMPARE(boxes.boxes[0].text, shown);
     QCOMPARE(boxes.boxes[0].title, QStringLiteral("ledgora"));
@@ -70,9 +77,9 @@ void ErrorsTest::errorFromAnEventIsShownAndTheLoopGoesOn() {
     Failing w;
     w.message = QStringLiteral("first");
     w.show();
-    QTest::mousePress(&w, Qt::LeftButton);
+    w.press();
     w.message = QStringLiteral("second");
-    QTest::mousePress(&w, Qt::LeftButton);
+    w.press();
     QCOMPARE(w.presses, 2);
     QCOMPARE(boxes.boxes.size(), size_t(2));
     QCOMPARE(boxes.boxes[1].text, QStringLiteral("second."));
@@ -96,7 +103,7 @@ void ErrorsTest::silentAbortShowsNothing() {
     testing::MessageRecorder boxes;
     Failing w;
     w.silent = true;
-    QTest::mousePress(&w, Qt::LeftButton);
+    w.press();
     QCOMPARE(w.presses, 1);
     QVERIFY(boxes.boxes.empty());
 }
