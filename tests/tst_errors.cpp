@@ -47,16 +47,26 @@ void ErrorsTest::fullStopRule_data() {
     QTest::addColumn<QString>("shown");
     QTest::newRow("letter") << "Can only modify an image if it contains a bitmap"
                             << "Can only modify an image if it contains a bitmap.";
-    QTest::newRow("parenthesis") << "Unknown picture file extension (.xyz)" << "Unknown picture file extension (.xyz)";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("exclamation") << "Stop!" << "Stop!";
-    QTest::newRow("question mark is above '.'") << "Why?" << "Why?.";
-    QTest::newRow("digit") << "Error 42" << "Error 42.";
-    QTest::newRow("slash is above '.'") << "a/b/" << "a/b/.";
-    QTest::newRow("comma is below '.'") << "a," << "a,";
-    QTest::newRow("blank") << "trailing " << "trailing ";
-    QTest::newRow("Polish letter") << "Błąd zapisu pliku ź" << "Błąd zapisu pliku ź.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("parenthesis") << "Unknown picture file extension (.xyz)"
+                                 << "Unknown picture file extension (.xyz)";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("exclamation") << "Stop!"
+                                 << "Stop!";
+    QTest::newRow("question mark is above '.'") << "Why?"
+                                                << "Why?.";
+    QTest::newRow("digit") << "Error 42"
+                           << "Error 42.";
+    QTest::newRow("slash is above '.'") << "a/b/"
+                                        << "a/b/.";
+    QTest::newRow("comma is below '.'") << "a,"
+                                        << "a,";
+    QTest::newRow("blank") << "trailing "
+                           << "trailing ";
+    QTest::newRow("Polish letter") << "Błąd zapisu pliku ź"
+                                   << "Błąd zapisu pliku ź.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void ErrorsTest::fullStopRule() {

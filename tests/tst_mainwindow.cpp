@@ -33,7 +33,9 @@ void MainWindowTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(form()));
 }
 
-void MainWindowTest::cleanup() { windows_.reset(); }
+void MainWindowTest::cleanup() {
+    windows_.reset();
+}
 
 void MainWindowTest::frame() {
     QCOMPARE(form()->windowTitle(), QStringLiteral("Ledgora professional wer. 1.6"));
@@ -41,8 +43,9 @@ void MainWindowTest::frame() {
     QCOMPARE(form()->minimumSize(), form()->maximumSize());
     QVERIFY(!(form()->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(form()->PageControl1->currentIndex(), 0);
-    const QStringList captions = {"Faktury", "Wystawione dokumenty", "Sprzedawcy", "Nabywcy", "Produkty",
-                                  "Przelewy", "Raporty",  "ZUS",        "Opcje"};
+    const QStringList captions = {
+        "Faktury", "Wystawione dokumenty", "Sprzedawcy", "Nabywcy", "Produkty", "Przelewy", "Raporty", "ZUS",
+        "Opcje"};
     for (int i = 0; i < captions.size(); ++i) {
         QCOMPARE(form()->PageControl1->tabText(i), captions[i]);
         QVERIFY(form()->PageControl1->isTabVisible(i));

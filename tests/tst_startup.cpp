@@ -4,11 +4,11 @@
 #include "app/Unit1.h"
 #include "dialogs/Unit13.h"
 #include "dialogs/Unit14.h"
+#include "platform/Error.h"
 #include "templates/Unit2.h"
 #include "templates/Unit3.h"
 #include "templates/Unit4.h"
 #include "templates/Unit9.h"
-#include "platform/Error.h"
 
 #include <QProcess>
 #include <QTimer>
@@ -28,11 +28,12 @@ void StartupTest::windowsAreCreatedOnceInOrderAndHidden() {
     testing::SoundRecorder sound;
     QStringList order;
     auto windows = ledgora::createWindows([&](const QString& name) { order << name; });
-    QCOMPARE(order, (QStringList{"Form1", "FormRachunek", "Faktura_RR", "FormVat", "Poczta", "Form13", "Form5"}));
+    QCOMPARE(order,
+             (QStringList{"Form1", "FormRachunek", "Faktura_RR", "FormVat", "Poczta", "Form13", "Form5"}));
     QCOMPARE(ledgora::windows(), windows.get());
     const QList<QWidget*> all{windows->Form1.get(),   windows->FormRachunek.get(), windows->Faktura_RR.get(),
-                                 windows->FormVat.get(), windows->Poczta.get(),       windows->Form13.get(),
-                                 windows->Form5.get()};
+                              windows->FormVat.get(), windows->Poczta.get(),       windows->Form13.get(),
+                              windows->Form5.get()};
     for (QWidget* w : all)
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     // building the main window is not a change of page
