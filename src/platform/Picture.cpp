@@ -19,10 +19,12 @@ Picture Picture::icon(QImage image) {
     return p;
 }
 
-Picture Picture::metafile(const QByteArray& svg, QSize size) {
+Picture Picture::metafile(const QByteArray& svg, QSize size, const QRectF& viewBox) {
     Picture p;
     p.kind_ = Kind::Metafile;
     p.svg_ = std::make_shared<QSvgRenderer>(svg);
+    if (viewBox.isValid())
+        p.svg_->setViewBox(viewBox);
     p.size_ = size;
     return p;
 }

@@ -18,8 +18,10 @@ public:
     Picture() = default;
     static Picture bitmap(QImage image);
     static Picture icon(QImage image);
-    // A metafile as SVG, shown at `size` pixels (its header's own bounds).
-    static Picture metafile(const QByteArray& svg, QSize size);
+    // A metafile as SVG, shown at `size` pixels (its header's own bounds). `viewBox`, when
+    // valid, is the part of the SVG's user space that those bounds cover; otherwise the
+    // SVG's own view box is used.
+    static Picture metafile(const QByteArray& svg, QSize size, const QRectF& viewBox = {});
 
     Kind kind() const { return kind_; }
     bool isEmpty() const { return kind_ == Kind::Empty; }

@@ -1,0 +1,587 @@
+#include "platform/PictureFile.h"
+
+#include "platform/Error.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSvgRenderer>
+
+#include <emf2svg.h>
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace platform {
+namespace {
+
+const char* const kBitmapInvalid = "Bitmap image is not valid";
+const char* const kIconInvalid = "Icon image is not valid";
+const char* const kMetafileInvalid = "Metafile is not valid";
+
+enum class FileKind { Bitmap, Icon, Emf, Wmf };
+
+std::optional<FileKind> kindForExtension(const QString& extension) {
+    const QString ext = extension.toLower();
+    if (ext == u"bmp")
+        return FileKind::Bitmap;
+    if (ext == u"ico")
+        return FileKind::Icon;
+    if (ext == u"emf")
+        return FileKind::Emf;
+    if (ext == u"wmf")
+        return FileKind::Wmf;
+    return std::nullopt;
+}
+
+[[noreturn]] void unknownExtension(const QString& extension) {
+    throw Error(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+}
+
+[[noreturn]] void notValid(FileKind kind) {
+    switch (kind) {
+    case FileKind::Bitmap:
+        throw Error(QString::fromLatin1(kBitmapInvalid));
+    case FileKind::Icon:
+        throw Error(QString::fromLatin1(kIconInvalid));
+    case FileKind::Emf:
+    case FileKind::Wmf:
+        break;
+    }
+    throw Error(QString::fromLatin1(kMetafileInvalid));
+}
+
+// True when a picture of w × h pixels at 4 bytes a pixel stays within the pixel budget.
+bool withinPixelBudget(double width, double height) {
+    if (!std::isfinite(width) || !std::isfinite(height) || width < 1 || height < 1)
+        return false;
+    return width * height * 4 <= double(kMaxPicturePixelBytes);
+}
+
+// Little-endian fields of a buffer; callers check the bounds first.
+quint16 u16At(const QByteArray& d, qint64 at) {
+    const auto* p = reinterpret_cast<const uchar*>(d.constData()) + at;
+    return quint16(p[0] | (p[1] << 8));
+}
+qint16 i16At(const QByteArray& d, qint64 at) { return qint16(u16At(d, at)); }
+quint32 u32At(const QByteArray& d, qint64 at) { return quint32(u16At(d, at)) | (quint32(u16At(d, at + 2)) << 16); }
+qint32 i32At(const QByteArray& d, qint64 at) { return qint32(u32At(d, at)); }
+
+// ---- BMP and ICO -------------------------------------------------------------------------
+
+// The bitmap reader gives back a picture partly filled when the pixel data runs out early;
+// a cut file is refused here instead. True when the pixels the header describes are all in
+// the file (for run-length data: the end-of-bitmap mark is reached inside the file).
+bool bitmapDataComplete(const QByteArray& d) {
+    const qint64 length = d.size();
+    if (length < 14 + 12)
+        return false;
+    const qint64 offBits = u32At(d, 10);
+    const qint64 infoSize = u32At(d, 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    if (infoSize == 12) {
+        width = u16At(d, 18);
+        height = i16At(d, 20);
+        bits = u16At(d, 24);
+    } else if (infoSize >= 40 && 14 + infoSize <= length) {
+        width = i32At(d, 18);
+        height = i32At(d, 22);
+        bits = u16At(d, 28);
+        compression = u32At(d, 30);
+    } else {
+        return false;
+    }
+    height = std::abs(height);
+    if (width <= 0 || height <= 0 || width > (1 << 24) || height > (1 << 24) || offBits >= length)
+        return false;
+
+    enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+    if (compression == Rgb || compression == BitFields || compression == AlphaBitFields) {
+        const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+        return rowBytes * height <= length - offBits;
+    }
+    if (compression == Rle8 || compression == Rle4) {
+        qint64 at = offBits;
+        while (length - at >= 2) {
+            const int count = uchar(d[at]), code = uchar(d[at + 1]);
+            at += 2;
+            if (count != 0)
+                continue; // a run: count copies of one value
+            if (code == 1)
+                return true; // end of bitmap
+            if (code == 0)
+                continue; // end of line
+            if (code == 2) {
+                at += 2; // move by (dx, dy)
+                continue;
+            }
+            // `code` pixels given one by one, padded to a whole word
+            const qint64 bytes = compression == Rle8 ? code : (code + 1) / 2;
+            at += (bytes + 1) / 2 * 2;
+        }
+        return false;
+    }
+    return true; // other encodings: the reader refuses what it cannot decode
+}
+
+Picture loadRaster(const QByteArray& data, FileKind kind) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    // The format follows the extension: a PNG renamed .bmp is not a valid bitmap.
+    QImageReader reader(&buffer, kind == FileKind::Icon ? "ico" : "bmp");
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(false);
+    reader.setAllocationLimit(int(kMaxPicturePixelBytes / (1024 * 1024)));
+    if (!reader.canRead())
+        notValid(kind);
+    // Refuse before decoding anything when the header states an unreasonable size.
+    const QSize stated = reader.size();
+    if (!stated.isValid() || !withinPixelBudget(stated.width(), stated.height()))
+        notValid(kind);
+    if (kind == FileKind::Bitmap && !bitmapDataComplete(data))
+        notValid(kind);
+    QImage image = reader.read();
+    if (image.isNull() || !withinPixelBudget(image.width(), image.height()))
+        notValid(kind);
+    return kind == FileKind::Icon ? Picture::icon(std::move(image)) : Picture::bitmap(std::move(image));
+}
+
+// Parses an SVG produced by a metafile converter; an SVG that does not parse is no picture.
+bool svgParses(const QByteArray& svg) {
+    QSvgRenderer renderer(svg);
+    return renderer.isValid();
+}
+
+// ---- EMF -------------------------------------------------------------------------------------
+
+constexpr quint32 kEmrHeader = 1;
+constexpr quint32 kEmrEof = 14;
+constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
+constexpr qint64 kEmfHeaderSize = 88;
+
+struct EmfLayout {
+    QSize size;      // pixels at 96 dpi
+    QRectF viewBox; // the frame in the converter's SVG user space; invalid: the SVG's own
+};
+
+// The converter trusts every size and offset it reads, so nothing reaches it before the
+// records have been walked here: a header with the signature, records of at least 8 bytes,
+// 4-byte aligned and within the file, and the end-of-file record last.
+std::optional<EmfLayout> checkEmf(const QByteArray& d) {
+    const qint64 length = d.size();
+    if (length < kEmfHeaderSize || u32At(d, 0) != kEmrHeader || u32At(d, 40) != kEmfSignature)
+        return std::nullopt;
+    const qint64 headerSize = u32At(d, 4);
+    if (headerSize < kEmfHeaderSize)
+        return std::nullopt;
+    // The description (UTF-16) and the pixel format, when present, lie inside the header.
+    const qint64 nDescription = u32At(d, 60), offDescription = u32At(d, 64);
+    if (nDescription != 0 && (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
+        return std::nullopt;
+    if (headerSize >= 100) {
+        const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
+        if (cbPixelFormat != 0 && (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
+            return std::nullopt;
+    }
+
+    qint64 at = 0;
+    quint32 lastType = 0;
+    while (at < length) {
+        if (length - at < 8)
+            return std::nullopt;
+        const quint32 type = u32At(d, at);
+        const qint64 size = u32At(d, at + 4);
+        if (size < 8 || size % 4 != 0 || size > length - at)
+            return std::nullopt;
+        if (type == kEmrHeader && at != 0)
+            return std::nullopt;
+        if (type == kEmrEof) {
+            // nPalEntries, offPalEntries, nSizeLast; the palette lies inside the record.
+            if (size < 20)
+                return std::nullopt;
+            const qint64 nPal = u32At(d, at + 8), offPal = u32At(d, at + 12);
+            if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
+                return std::nullopt;
+        }
+        lastType = type;
+        at += size;
+        if (type == kEmrEof)
+            break;
+    }
+    if (lastType != kEmrEof || at != length)
+        return std::nullopt;
+
+    // The picture is shown at its frame (hundredths of a millimetre) at 96 dpi, like a
+    // metafile placed on a page; the drawing's device units map to the frame through the
+    // reference device. Without a usable frame, the drawing's bounds in device pixels.
+    const double boundsLeft = i32At(d, 8), boundsTop = i32At(d, 12);
+    const double boundsRight = i32At(d, 16), boundsBottom = i32At(d, 20);
+    const double frameLeft = i32At(d, 24), frameTop = i32At(d, 28);
+    const double frameRight = i32At(d, 32), frameBottom = i32At(d, 36);
+    const double deviceX = i32At(d, 72), deviceY = i32At(d, 76);
+    const double mmX = i32At(d, 80), mmY = i32At(d, 84);
+
+    EmfLayout layout;
+    const double frameWidth = frameRight - frameLeft, frameHeight = frameBottom - frameTop;
+    if (frameWidth > 0 && frameHeight > 0 && deviceX > 0 && deviceY > 0 && mmX > 0 && mmY > 0) {
+        const double width = std::max(1.0, std::round(frameWidth * 96 / 2540));
+        const double height = std::max(1.0, std::round(frameHeight * 96 / 2540));
+        if (!withinPixelBudget(width, height))
+            return std::nullopt;
+        layout.size = QSize(int(width), int(height));
+        // Device units per hundredth of a millimetre.
+        const double sx = deviceX / (mmX * 100), sy = deviceY / (mmY * 100);
+        layout.viewBox = QRectF(frameLeft * sx - boundsLeft, frameTop * sy - boundsTop, frameWidth * sx,
+                                frameHeight * sy);
+        return layout;
+    }
+    const double width = boundsRight - boundsLeft, height = boundsBottom - boundsTop;
+    if (!withinPixelBudget(width, height))
+        return std::nullopt;
+    layout.size = QSize(int(width), int(height));
+    return layout;
+}
+
+Picture loadEmf(const QByteArray& data) {
+    const std::optional<EmfLayout> layout = checkEmf(data);
+    if (!layout)
+        notValid(FileKind::Emf);
+
+    QByteArray contents = data; // the converter takes a writable buffer
+    char nameSpace[] = "";
+    generatorOptions options{};
+    options.nameSpace = nameSpace;
+    options.verbose = false;
+    // EMF+ records are skipped: files carrying them also carry the plain drawing.
+    options.emfplus = false;
+    options.svgDelimiter = true;
+    options.imgWidth = 0; // keep the drawing's own units; the view box places the frame
+    options.imgHeight = 0;
+    char* out = nullptr;
+    size_t outLength = 0;
+    const int ok = emf2svg(contents.data(), size_t(contents.size()), &out, &outLength, &options);
+    const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
+    std::free(out);
+    if (!ok || svg.isEmpty() || !svgParses(svg))
+        notValid(FileKind::Emf);
+    return Picture::metafile(svg, layout->size, layout->viewBox);
+}
+
+// ---- WMF -------------------------------------------------------------------------------------
+
+constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
+constexpr qint64 kPlaceableSize = 22;
+constexpr qint64 kWmfHeaderSize = 18;
+
+struct WmfLayout {
+    qint64 length = 0;        // bytes handed to the player: optional placeable header + metafile
+    bool placeable = false;
+    double widthPoints = 0;   // the placeable bounds in the player's device units (points)
+    double heightPoints = 0;
+    QSize size;               // pixels at 96 dpi (placeable files only)
+};
+
+// The player's record reader is only trusted with a file whose header agrees with its
+// records: header of 9 words, metafile size within the file, every record at least 3 words,
+// no larger than the stated largest record and inside the metafile, the 3-word end record last.
+std::optional<WmfLayout> checkWmf(const QByteArray& d) {
+    WmfLayout layout;
+    qint64 start = 0;
+    if (d.size() >= kPlaceableSize && u32At(d, 0) == kPlaceableKey) {
+        const double left = i16At(d, 6), top = i16At(d, 8), right = i16At(d, 10), bottom = i16At(d, 12);
+        const double unitsPerInch = u16At(d, 14);
+        if (unitsPerInch <= 0)
+            return std::nullopt;
+        const double width = std::round(std::abs(right - left) * 96 / unitsPerInch);
+        const double height = std::round(std::abs(bottom - top) * 96 / unitsPerInch);
+        if (!withinPixelBudget(width, height))
+            return std::nullopt;
+        layout.placeable = true;
+        layout.size = QSize(int(width), int(height));
+        layout.widthPoints = std::abs(right - left) * 72 / unitsPerInch;
+        layout.heightPoints = std::abs(bottom - top) * 72 / unitsPerInch;
+        start = kPlaceableSize;
+    }
+    if (d.size() - start < kWmfHeaderSize)
+        return std::nullopt;
+    const quint16 type = u16At(d, start), headerWords = u16At(d, start + 2);
+    const qint64 fileBytes = qint64(u32At(d, start + 6)) * 2;
+    const qint64 maxRecordWords = u32At(d, start + 12);
+    if ((type != 1 && type != 2) || headerWords != 9)
+        return std::nullopt;
+    if (fileBytes < kWmfHeaderSize + 6 || fileBytes > d.size() - start)
+        return std::nullopt;
+    const qint64 end = start + fileBytes; // bytes after the stated size are not looked at
+
+    qint64 at = start + kWmfHeaderSize;
+    bool ended = false;
+    while (at < end) {
+        if (end - at < 6)
+            return std::nullopt;
+        const qint64 words = u32At(d, at);
+        const quint16 function = u16At(d, at + 4);
+        if (words < 3 || words > maxRecordWords || words * 2 > end - at)
+            return std::nullopt;
+        at += words * 2;
+        if (function == 0) {
+            ended = words == 3 && at == end;
+            break;
+        }
+    }
+    if (!ended)
+        return std::nullopt;
+    layout.length = end;
+    return layout;
+}
+
+// The player allocates through this budget, so that no file makes it claim unbounded memory.
+struct WmfMemory {
+    static constexpr size_t kBudget = 256u * 1024 * 1024;
+    static constexpr size_t kHeader = alignof(std::max_align_t);
+    size_t used = 0;
+
+    static size_t& sizeOf(void* block) { return *static_cast<size_t*>(block); }
+
+    static void* allocate(void* context, size_t size) {
+        auto* self = static_cast<WmfMemory*>(context);
+        if (size > kBudget - self->used)
+            return nullptr;
+        void* block = std::malloc(size + kHeader);
+        if (!block)
+            return nullptr;
+        sizeOf(block) = size;
+        self->used += size;
+        return static_cast<char*>(block) + kHeader;
+    }
+    static void release(void* context, void* mem) {
+        if (!mem)
+            return;
+        auto* self = static_cast<WmfMemory*>(context);
+        void* block = static_cast<char*>(mem) - kHeader;
+        self->used -= sizeOf(block);
+        std::free(block);
+    }
+    static void* reallocate(void* context, void* mem, size_t size) {
+        if (!mem)
+            return allocate(context, size);
+        auto* self = static_cast<WmfMemory*>(context);
+        void* block = static_cast<char*>(mem) - kHeader;
+        const size_t old = sizeOf(block);
+        if (size > old && size - old > kBudget - self->used)
+            return nullptr;
+        void* grown = std::realloc(block, size + kHeader);
+        if (!grown)
+            return nullptr;
+        self->used = self->used - old + size;
+        sizeOf(grown) = size;
+        return static_cast<char*>(grown) + kHeader;
+    }
+};
+
+// The player measures text with font files; the standard PostScript faces it asks for are
+// served by the Liberation and DejaVu faces the program already depends on.
+wmfMapping* wmfFontFiles() {
+    static const char* const dir = "/usr/share/fonts/truetype/";
+    static const struct {
+        const char* name;
+        const char* file;
+    } faces[] = {
+        {"Times-Roman", "liberation/LiberationSerif-Regular.ttf"},
+        {"Times-Italic", "liberation/LiberationSerif-Italic.ttf"},
+        {"Times-Bold", "liberation/LiberationSerif-Bold.ttf"},
+        {"Times-BoldItalic", "liberation/LiberationSerif-BoldItalic.ttf"},
+        {"Helvetica", "liberation/LiberationSans-Regular.ttf"},
+        {"Helvetica-Oblique", "liberation/LiberationSans-Italic.ttf"},
+        {"Helvetica-Bold", "liberation/LiberationSans-Bold.ttf"},
+        {"Helvetica-BoldOblique", "liberation/LiberationSans-BoldItalic.ttf"},
+        {"Helvetica-Narrow", "liberation/LiberationSansNarrow-Regular.ttf"},
+        {"Helvetica-Narrow-Oblique", "liberation/LiberationSansNarrow-Italic.ttf"},
+        {"Helvetica-Narrow-Bold", "liberation/LiberationSansNarrow-Bold.ttf"},
+        {"Helvetica-Narrow-BoldOblique", "liberation/LiberationSansNarrow-BoldItalic.ttf"},
+        {"Courier", "liberation/LiberationMono-Regular.ttf"},
+        {"Courier-Oblique", "liberation/LiberationMono-Italic.ttf"},
+        {"Courier-Bold", "liberation/LiberationMono-Bold.ttf"},
+        {"Courier-BoldOblique", "liberation/LiberationMono-BoldItalic.ttf"},
+        {"AvantGarde-Book", "liberation/LiberationSans-Regular.ttf"},
+        {"AvantGarde-BookOblique", "liberation/LiberationSans-Italic.ttf"},
+        {"AvantGarde-Demi", "liberation/LiberationSans-Bold.ttf"},
+        {"AvantGarde-DemiOblique", "liberation/LiberationSans-BoldItalic.ttf"},
+        {"Bookman-Light", "liberation/LiberationSerif-Regular.ttf"},
+        {"Bookman-LightItalic", "liberation/LiberationSerif-Italic.ttf"},
+        {"Bookman-Demi", "liberation/LiberationSerif-Bold.ttf"},
+        {"Bookman-DemiItalic", "liberation/LiberationSerif-BoldItalic.ttf"},
+        {"NewCenturySchlbk-Roman", "liberation/LiberationSerif-Regular.ttf"},
+        {"NewCenturySchlbk-Italic", "liberation/LiberationSerif-Italic.ttf"},
+        {"NewCenturySchlbk-Bold", "liberation/LiberationSerif-Bold.ttf"},
+        {"NewCenturySchlbk-BoldItalic", "liberation/LiberationSerif-BoldItalic.ttf"},
+        {"Palatino-Roman", "liberation/LiberationSerif-Regular.ttf"},
+        {"Palatino-Italic", "liberation/LiberationSerif-Italic.ttf"},
+        {"Palatino-Bold", "liberation/LiberationSerif-Bold.ttf"},
+        {"Palatino-BoldItalic", "liberation/LiberationSerif-BoldItalic.ttf"},
+        {"ZapfChancery-MediumItalic", "liberation/LiberationSerif-Italic.ttf"},
+        {"Symbol", "dejavu/DejaVuSans.ttf"},
+        {"ZapfDingbats", "dejavu/DejaVuSans.ttf"},
+    };
+    static std::string paths[std::size(faces)];
+    static wmfMapping map[std::size(faces) + 1] = {};
+    static const bool ready = [] {
+        for (size_t i = 0; i < std::size(faces); ++i) {
+            paths[i] = std::string(dir) + faces[i].file;
+            map[i] = {const_cast<char*>(faces[i].name), paths[i].data(), FT_ENCODING_NONE};
+        }
+        return true;
+    }();
+    (void)ready;
+    return map;
+}
+
+// One run of the player over a checked buffer; everything it allocated goes with it.
+class WmfPlayer {
+public:
+    WmfPlayer() {
+        wmfAPI_Options options{};
+        options.context = &memory_;
+        options.malloc = &WmfMemory::allocate;
+        options.realloc = &WmfMemory::reallocate;
+        options.free = &WmfMemory::release;
+        options.function = wmf_svg_function;
+        options.font.ps = wmfFontFiles();
+        // Silent: a bad file is reported once, as "Metafile is not valid", not on stderr.
+        const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL |
+                                    WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        if (wmf_api_create(&api_, flags, &options) != wmf_E_None) {
+            if (api_)
+                wmf_api_destroy(api_);
+            api_ = nullptr;
+        }
+    }
+    ~WmfPlayer() {
+        if (api_)
+            wmf_api_destroy(api_);
+    }
+    WmfPlayer(const WmfPlayer&) = delete;
+    WmfPlayer& operator=(const WmfPlayer&) = delete;
+
+    // Plays the metafile into SVG; returns nothing on any error of the player.
+    std::optional<QByteArray> toSvg(QByteArray& data, const WmfLayout& layout, QSize& size) {
+        if (!api_)
+            return std::nullopt;
+        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) != wmf_E_None)
+            return std::nullopt;
+        wmfD_Rect drawn{};
+        if (wmf_scan(api_, 0, &drawn) != wmf_E_None)
+            return std::nullopt;
+
+        wmf_svg_t* device = WMF_SVG_GetData(api_);
+        device->flags |= WMF_SVG_INLINE_IMAGES; // never write image files beside it
+        if (layout.placeable) {
+            // Show the placeable bounds, not just what the records happened to draw.
+            device->bbox.TL = {0, 0};
+            device->bbox.BR = {float(layout.widthPoints), float(layout.heightPoints)};
+            size = layout.size;
+        } else {
+            // Without a placeable header the file states no bounds: show what it draws, one
+            // logical unit a pixel.
+            const double width = std::ceil(double(drawn.BR.x) - drawn.TL.x);
+            const double height = std::ceil(double(drawn.BR.y) - drawn.TL.y);
+            if (!withinPixelBudget(width, height))
+                return std::nullopt;
+            device->bbox = drawn;
+            size = QSize(int(width), int(height));
+        }
+        device->width = unsigned(size.width());
+        device->height = unsigned(size.height());
+        device->out = wmf_stream_create(api_, nullptr);
+        if (!device->out)
+            return std::nullopt;
+
+        wmfD_Rect bbox = device->bbox;
+        const wmf_error_t played = wmf_play(api_, 0, &bbox);
+        char* text = nullptr;
+        unsigned long textLength = 0;
+        wmf_stream_destroy(api_, device->out, &text, &textLength);
+        device->out = nullptr;
+        // The text stays the player's: it goes with the player.
+        const QByteArray svg = text ? QByteArray(text, qsizetype(textLength)) : QByteArray();
+        if (played != wmf_E_None || svg.isEmpty())
+            return std::nullopt;
+        return svg;
+    }
+
+private:
+    WmfMemory memory_;
+    wmfAPI* api_ = nullptr;
+};
+
+Picture loadWmf(const QByteArray& data) {
+    const std::optional<WmfLayout> layout = checkWmf(data);
+    if (!layout)
+        notValid(FileKind::Wmf);
+    QByteArray contents = data; // the player takes a writable buffer
+    QSize size;
+    std::optional<QByteArray> svg;
+    {
+        WmfPlayer player;
+        svg = player.toSvg(contents, *layout, size);
+    }
+    if (!svg || !svgParses(*svg))
+        notValid(FileKind::Wmf);
+    return Picture::metafile(*svg, size);
+}
+
+Picture loadKind(const QByteArray& data, FileKind kind) {
+    if (data.size() > kMaxPictureFileBytes)
+        notValid(kind);
+    switch (kind) {
+    case FileKind::Bitmap:
+    case FileKind::Icon:
+        return loadRaster(data, kind);
+    case FileKind::Emf:
+        return loadEmf(data);
+    case FileKind::Wmf:
+        return loadWmf(data);
+    }
+    notValid(kind);
+}
+
+} // namespace
+
+Picture loadPictureData(const QByteArray& data, const QString& extension) {
+    const std::optional<FileKind> kind = kindForExtension(extension);
+    if (!kind)
+        unknownExtension(extension);
+    return loadKind(data, *kind);
+}
+
+Picture loadPictureFile(const QString& path) {
+    // The extension decides before the file is touched: an unknown one is reported even
+    // for a file that does not exist.
+    const QString extension = QFileInfo(path).suffix();
+    const std::optional<FileKind> kind = kindForExtension(extension);
+    if (!kind)
+        unknownExtension(extension);
+
+    const QString cannotOpen = QStringLiteral("Cannot open file %1").arg(path);
+    // Only plain files: a directory or a device named like a picture cannot be opened as one.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw Error(cannotOpen);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(cannotOpen);
+    // Read once, and never more than the largest file we accept (one byte more tells).
+    const QByteArray data = file.read(kMaxPictureFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw Error(cannotOpen);
+    return loadKind(data, *kind);
+}
+
+} // namespace platform
