@@ -16,8 +16,12 @@ inline void put32(QByteArray& b, quint32 v) {
     put16(b, quint16(v & 0xffff));
     put16(b, quint16(v >> 16));
 }
-inline void set16(QByteArray& b, qsizetype at, quint16 v) { qToLittleEndian(v, b.data() + at); }
-inline void set32(QByteArray& b, qsizetype at, quint32 v) { qToLittleEndian(v, b.data() + at); }
+inline void set16(QByteArray& b, qsizetype at, quint16 v) {
+    qToLittleEndian(v, b.data() + at);
+}
+inline void set32(QByteArray& b, qsizetype at, quint32 v) {
+    qToLittleEndian(v, b.data() + at);
+}
 
 inline constexpr QRgb kRed = 0xffff0000;
 inline constexpr QRgb kBlue = 0xff0000ff;

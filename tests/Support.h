@@ -3,6 +3,7 @@
 // program's own application object.
 #include "app/Application.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureDialog.h"
 #include "platform/Programs.h"
 #include "platform/Sound.h"
 
@@ -31,6 +32,20 @@ struct ProgramRecorder : platform::ProgramStarter {
     ProgramRecorder() { platform::setProgramStarter(this); }
     ~ProgramRecorder() override { platform::setProgramStarter(nullptr); }
     void start(const QString& commandLine) override { started << commandLine; }
+};
+
+// Answers the open-picture dialog with a path (empty: the user cancels).
+struct PictureDialogStub : platform::PictureDialog {
+    QString answer;
+    QStringList filters;
+    int runs = 0;
+    PictureDialogStub() { platform::setPictureDialog(this); }
+    ~PictureDialogStub() override { platform::setPictureDialog(nullptr); }
+    QString run(const QStringList& nameFilters) override {
+        ++runs;
+        filters = nameFilters;
+        return answer;
+    }
 };
 
 } // namespace testing

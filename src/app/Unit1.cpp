@@ -2,11 +2,13 @@
 #include "app/Application.h"
 #include "pages/CoolBar.h"
 #include "pages/PageControl.h"
-#include "pages/PictureBox.h"
 #include "pages/Pages.h"
+#include "pages/PictureBox.h"
 #include "pages/SpeedButton.h"
 #include "platform/Error.h"
 #include "platform/Fonts.h"
+#include "platform/PictureDialog.h"
+#include "platform/PictureFile.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
 
@@ -63,7 +65,7 @@ QImage resourceImage(const char* path) {
 } // namespace
 
 const std::array<const char*, 8> TForm1::backgroundTargets = {"Image2", "Image1", "Image4", "Image5",
-                                                               "Image6", "Image7", "Image8", "Image15"};
+                                                              "Image6", "Image7", "Image8", "Image15"};
 
 const std::array<QStringView, 9> TForm1::statusTexts = {
     u"Wystawianie faktur,rachunków drukowanie",
@@ -122,6 +124,9 @@ TForm1::TForm1(QWidget* parent)
 
     FormCreate();
 
+    connect(control<kit::SpeedButton>(QStringLiteral("SpeedButton2")), &QAbstractButton::clicked, this,
+            [this] { ledgora::guarded([this] { SpeedButton2Click(); }); });
+
     connect(PageControl1, &kit::PageControl::pageChanged, this,
             [this] { ledgora::guarded([this] { PageControl1Change(); }); });
 }
@@ -138,7 +143,9 @@ QString TForm1::statusText() const {
     return CoolBar3->bandText(CoolBar3->bandCount() - 1);
 }
 
-void TForm1::FormCreate() { TileBackgrounds(); }
+void TForm1::FormCreate() {
+    TileBackgrounds();
+}
 
 std::vector<QRect> TForm1::tileSquares(QSize screen) {
     std::vector<QRect> squares;
@@ -176,6 +183,18 @@ void TForm1::TileBackgrounds() {
         }
     for (kit::PictureBox* target : targets)
         target->update();
+}
+
+void TForm1::SpeedButton2Click() {
+    ButtonSound();
+    const QString path = platform::openPictureDialog(QStringLiteral(
+        "All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|"
+        "Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf"));
+    if (path.isEmpty())
+        return;
+    // The picture is replaced only once the new one has loaded in full.
+    control<kit::PictureBox>(QStringLiteral("ImageBufer"))->setPicture(platform::loadPictureFile(path));
+    TileBackgrounds();
 }
 
 void TForm1::ButtonSound() {

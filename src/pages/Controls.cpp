@@ -27,7 +27,8 @@ DatePicker::DatePicker(QWidget* parent)
     setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     setCalendarPopup(true);
     // navy month and year in the calendar's title
-    calendarWidget()->setStyleSheet(QStringLiteral("#qt_calendar_navigationbar QToolButton { color: #000080; }"));
+    calendarWidget()->setStyleSheet(
+        QStringLiteral("#qt_calendar_navigationbar QToolButton { color: #000080; }"));
 }
 
 RecordGrid::RecordGrid(std::span<const Column> columns, QWidget* parent)
@@ -53,7 +54,9 @@ RecordGrid::RecordGrid(std::span<const Column> columns, QWidget* parent)
     setCornerButtonEnabled(false);
 }
 
-QString RecordGrid::field(int column) const { return fields_.value(column); }
+QString RecordGrid::field(int column) const {
+    return fields_.value(column);
+}
 
 QStringList RecordGrid::pickList(int column) const {
     return column >= 0 && size_t(column) < pickLists_.size() ? pickLists_[size_t(column)] : QStringList{};

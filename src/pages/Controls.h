@@ -10,7 +10,9 @@
 namespace kit {
 
 // The date pickers start at this date, whatever today's date is.
-inline QDate startDate() { return {2000, 9, 4}; }
+inline QDate startDate() {
+    return {2000, 9, 4};
+}
 
 // Shows empty and takes no typing; it still takes the focus.
 class FieldEdit : public QLineEdit {

@@ -37,8 +37,8 @@ inline constexpr int navy = 0x000080;
 
 inline constexpr kit::Font tahoma8{.family = u"Tahoma", .pixelSize = 11};
 
-inline constexpr QStringView units[] = {u"szt.", u"metr", u"litr", u"opak.", u"egz.",
-                                        u"but.", u"doba", u"godz.", u"kg",   u"km"};
+inline constexpr QStringView units[] = {u"szt.", u"metr", u"litr",  u"opak.", u"egz.",
+                                        u"but.", u"doba", u"godz.", u"kg",    u"km"};
 inline constexpr QStringView vatRates[] = {u"zw.", u"0", u"3", u"7", u"22"};
 
 } // namespace pages

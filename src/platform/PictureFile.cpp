@@ -70,9 +70,15 @@ quint16 u16At(const QByteArray& d, qint64 at) {
     const auto* p = reinterpret_cast<const uchar*>(d.constData()) + at;
     return quint16(p[0] | (p[1] << 8));
 }
-qint16 i16At(const QByteArray& d, qint64 at) { return qint16(u16At(d, at)); }
-quint32 u32At(const QByteArray& d, qint64 at) { return quint32(u16At(d, at)) | (quint32(u16At(d, at + 2)) << 16); }
-qint32 i32At(const QByteArray& d, qint64 at) { return qint32(u32At(d, at)); }
+qint16 i16At(const QByteArray& d, qint64 at) {
+    return qint16(u16At(d, at));
+}
+quint32 u32At(const QByteArray& d, qint64 at) {
+    return quint32(u16At(d, at)) | (quint32(u16At(d, at + 2)) << 16);
+}
+qint32 i32At(const QByteArray& d, qint64 at) {
+    return qint32(u32At(d, at));
+}
 
 // ---- BMP and ICO -------------------------------------------------------------------------
 
@@ -168,7 +174,7 @@ constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
 constexpr qint64 kEmfHeaderSize = 88;
 
 struct EmfLayout {
-    QSize size;      // pixels at 96 dpi
+    QSize size;     // pixels at 96 dpi
     QRectF viewBox; // the frame in the converter's SVG user space; invalid: the SVG's own
 };
 
@@ -184,11 +190,13 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         return std::nullopt;
     // The description (UTF-16) and the pixel format, when present, lie inside the header.
     const qint64 nDescription = u32At(d, 60), offDescription = u32At(d, 64);
-    if (nDescription != 0 && (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
+    if (nDescription != 0 &&
+        (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
         return std::nullopt;
     if (headerSize >= 100) {
         const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
-        if (cbPixelFormat != 0 && (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
+        if (cbPixelFormat != 0 &&
+            (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
             return std::nullopt;
     }
 
@@ -239,8 +247,8 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         layout.size = QSize(int(width), int(height));
         // Device units per hundredth of a millimetre.
         const double sx = deviceX / (mmX * 100), sy = deviceY / (mmY * 100);
-        layout.viewBox = QRectF(frameLeft * sx - boundsLeft, frameTop * sy - boundsTop, frameWidth * sx,
-                                frameHeight * sy);
+        layout.viewBox =
+            QRectF(frameLeft * sx - boundsLeft, frameTop * sy - boundsTop, frameWidth * sx, frameHeight * sy);
         return layout;
     }
     const double width = boundsRight - boundsLeft, height = boundsBottom - boundsTop;
@@ -282,11 +290,11 @@ constexpr qint64 kPlaceableSize = 22;
 constexpr qint64 kWmfHeaderSize = 18;
 
 struct WmfLayout {
-    qint64 length = 0;        // bytes handed to the player: optional placeable header + metafile
+    qint64 length = 0; // bytes handed to the player: optional placeable header + metafile
     bool placeable = false;
-    double widthPoints = 0;   // the placeable bounds in the player's device units (points)
+    double widthPoints = 0; // the placeable bounds in the player's device units (points)
     double heightPoints = 0;
-    QSize size;               // pixels at 96 dpi (placeable files only)
+    QSize size; // pixels at 96 dpi (placeable files only)
 };
 
 // The player's record reader is only trusted with a file whose header agrees with its
@@ -455,8 +463,8 @@ public:
         options.function = wmf_svg_function;
         options.font.ps = wmfFontFiles();
         // Silent: a bad file is reported once, as "Metafile is not valid", not on stderr.
-        const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL |
-                                    WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP |
+                                    WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None) {
             if (api_)
                 wmf_api_destroy(api_);
@@ -474,7 +482,8 @@ public:
     std::optional<QByteArray> toSvg(QByteArray& data, const WmfLayout& layout, QSize& size) {
         if (!api_)
             return std::nullopt;
-        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) != wmf_E_None)
+        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) !=
+            wmf_E_None)
             return std::nullopt;
         wmfD_Rect drawn{};
         if (wmf_scan(api_, 0, &drawn) != wmf_E_None)
