@@ -51,7 +51,9 @@ private:
     std::unique_ptr<ledgora::Windows> windows_;
 };
 
-void BackgroundsTest::initTestCase() { QVERIFY(dir_.isValid()); }
+void BackgroundsTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+}
 
 void BackgroundsTest::init() {
     platform::setScreenSizeOverride({1024, 768});
@@ -116,7 +118,7 @@ void BackgroundsTest::largerBitmapGivesItsTopLeftCorner() {
     box("ImageBufer")->setPicture(platform::Picture::bitmap(numberedTile(150, 130)));
     windows_->Form1->TileBackgrounds();
     const QImage bg = box("Image7")->picture().image();
-    QCOMPARE(bg.pixel(100, 0), qRgb(0, 0, 77));   // not column 100 of the bitmap
+    QCOMPARE(bg.pixel(100, 0), qRgb(0, 0, 77)); // not column 100 of the bitmap
     QCOMPARE(bg.pixel(120, 110), qRgb(20, 10, 77));
     QCOMPARE(bg.pixel(783, 455), qRgb(83, 55, 77));
 }
@@ -129,7 +131,8 @@ void BackgroundsTest::loadingABitmapRepaintsEveryBackground() {
     QVERIFY(tile.save(dialog.answer, "BMP"));
     clickLoad();
     QVERIFY(boxes.boxes.empty());
-    QCOMPARE(dialog.filters.first(), QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf) (*.bmp *.ico *.emf *.wmf)"));
+    QCOMPARE(dialog.filters.first(),
+             QStringLiteral("All (*.bmp;*.ico;*.emf;*.wmf) (*.bmp *.ico *.emf *.wmf)"));
     QCOMPARE(dialog.filters.size(), 5);
     QCOMPARE(box("ImageBufer")->picture().image().pixel(42, 17), qRgb(42, 17, 77));
     for (const QImage& bg : backgrounds())
@@ -144,7 +147,8 @@ void BackgroundsTest::failedLoadChangesNothing_data() {
     truncatedEmf.chop(20);
     QByteArray truncatedWmf = fixtures::wmf(true);
     truncatedWmf.chop(10);
-    QTest::newRow("unknown extension") << "tile.png" << QByteArray("x") << "Unknown picture file extension (.png)";
+    QTest::newRow("unknown extension")
+        << "tile.png" << QByteArray("x") << "Unknown picture file extension (.png)";
     QTest::newRow("missing file") << "" << QByteArray() << "Cannot open file %1.";
     QTest::newRow("garbage bitmap") << "bad.bmp" << QByteArray(300, 'x') << "Bitmap image is not valid.";
     QTest::newRow("garbage icon") << "bad.ico" << QByteArray(300, 'x') << "Icon image is not valid.";

@@ -134,7 +134,8 @@ void KitTest::glyphTransparencyAndStates() {
     strip.setPixel(8, 0, qRgb(0, 0, 255));
     kit::SpeedButton button;
     button.setGlyph(strip, 3);
-    const QImage normal = button.glyphImage(0), disabled = button.glyphImage(1), pressed = button.glyphImage(2);
+    const QImage normal = button.glyphImage(0), disabled = button.glyphImage(1),
+                 pressed = button.glyphImage(2);
     QCOMPARE(normal.size(), QSize(4, 2));
     QCOMPARE(normal.pixel(0, 0), qRgb(255, 0, 0));
     QCOMPARE(disabled.pixel(0, 0), qRgb(0, 255, 0));

@@ -60,7 +60,9 @@ PictureDialog* installed = nullptr;
 
 } // namespace
 
-void setPictureDialog(PictureDialog* dialog) { installed = dialog; }
+void setPictureDialog(PictureDialog* dialog) {
+    installed = dialog;
+}
 
 QStringList nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
