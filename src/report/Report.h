@@ -1,2 +1,5 @@
 #pragma once
-// The report page model: report object, bands and elements, and their composition.
+// The report engine: the page model and its composition, the page store, and the renderers.
+#include "report/Model.h"
+#include "report/PageStore.h"
+#include "report/Render.h"
