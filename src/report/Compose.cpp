@@ -361,8 +361,8 @@ void Composer::drawImage(const TRpImage& image, const QRectF& rect) {
         op.rect = rect;
     } else {
         // Natural size: the picture's pixels are pixels of the 96 dpi grid.
-        QRectF natural(rect.topLeft(), QSizeF(pxToTenths(image.Picture.width()),
-                                              pxToTenths(image.Picture.height())));
+        QRectF natural(rect.topLeft(),
+                       QSizeF(pxToTenths(image.Picture.width()), pxToTenths(image.Picture.height())));
         if (image.Center)
             natural.moveCenter(rect.center());
         op.rect = natural;

@@ -40,13 +40,13 @@ struct DrawOp {
     QRgb color = 0xff000000;      // fill, pen, frame or text colour
     QRgb brushColor = 0xffffffff; // Rectangle, Ellipse
     bool brushSolid = true;
-    int penWidth = 1;         // pixels of the output device
-    double frameWidth = 1;    // FrameStripe: points
-    Side side = Top;          // FrameStripe
-    QString text;             // Text
-    TextFont font;            // Text
-    double textWidth = 0;     // Text: measured advance on the 96 dpi grid, in tenths
-    QImage image;             // Picture
+    int penWidth = 1;      // pixels of the output device
+    double frameWidth = 1; // FrameStripe: points
+    Side side = Top;       // FrameStripe
+    QString text;          // Text
+    TextFont font;         // Text
+    double textWidth = 0;  // Text: measured advance on the 96 dpi grid, in tenths
+    QImage image;          // Picture
 
     bool operator==(const DrawOp&) const = default;
 };

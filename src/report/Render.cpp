@@ -2,7 +2,6 @@
 #include "report/TextMetrics.h"
 
 #include <QFile>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -61,29 +60,31 @@ void drawStripe(QPainter& p, const Device& d, const DrawOp& op) {
         p.fillRect(QRect(r.left(), r.top(), r.width(), std::min(n, r.height())), color);
         break;
     case DrawOp::Bottom:
-        p.fillRect(QRect(r.left(), r.bottom() + 1 - std::min(n, r.height()), r.width(), std::min(n, r.height())),
-                   color);
+        p.fillRect(
+            QRect(r.left(), r.bottom() + 1 - std::min(n, r.height()), r.width(), std::min(n, r.height())),
+            color);
         break;
     case DrawOp::Left:
         p.fillRect(QRect(r.left(), r.top(), std::min(n, r.width()), r.height()), color);
         break;
     case DrawOp::Right:
-        p.fillRect(QRect(r.right() + 1 - std::min(n, r.width()), r.top(), std::min(n, r.width()), r.height()), color);
+        p.fillRect(QRect(r.right() + 1 - std::min(n, r.width()), r.top(), std::min(n, r.width()), r.height()),
+                   color);
         break;
     }
 }
 
 void drawText(QPainter& p, const Device& d, const DrawOp& op) {
-    QFont font = qfont(op.font);
-    // The 96 dpi character height, scaled to the device whatever resolution the painter assumes.
-    const double deviceDpi = p.device() ? p.device()->logicalDpiY() : 96.0;
-    font.setPointSizeF(op.font.pixelHeight * 72.0 / 96.0 * d.dpiY / deviceDpi);
-    const QFontMetricsF fm(font, p.device());
-    p.setFont(font);
-    p.setPen(QColor::fromRgba(op.color));
+    // The text is drawn in its 96 dpi size and scaled with the painter, so that it keeps the
+    // width it was laid out with (fonts sized for the device round to whole pixels).
+    p.save();
     p.setClipRect(d.rect(op.clip));
-    p.drawText(QPointF(d.x(op.pos.x()), d.y(op.pos.y()) + fm.ascent()), op.text);
-    p.setClipping(false);
+    p.translate(d.x(op.pos.x()), d.y(op.pos.y()));
+    p.scale(d.dpiX / 96.0, d.dpiY / 96.0);
+    p.setFont(qfont(op.font));
+    p.setPen(QColor::fromRgba(op.color));
+    p.drawText(QPointF(0, metrics::ascent(op.font)), op.text);
+    p.restore();
 }
 
 } // namespace
@@ -127,7 +128,8 @@ void renderPage(QPainter& p, const StoredPage& page, double dpiX, double dpiY, Q
             break;
         case DrawOp::Picture:
             p.setClipRect(d.rect(op.clip));
-            p.drawImage(QRect(d.x(op.rect.left()), d.y(op.rect.top()), d.x(op.rect.right()) - d.x(op.rect.left()),
+            p.drawImage(QRect(d.x(op.rect.left()), d.y(op.rect.top()),
+                              d.x(op.rect.right()) - d.x(op.rect.left()),
                               d.y(op.rect.bottom()) - d.y(op.rect.top())),
                         op.image);
             p.setClipping(false);
