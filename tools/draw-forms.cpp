@@ -24,7 +24,8 @@ QFont arial(int pixels, bool bold = false) {
 
 bool save(const QImage& image, const QString& path) {
     // 256 colours, as the printed form's pictures always were.
-    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage indexed =
+        image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     if (!indexed.save(path, "BMP")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -34,7 +35,8 @@ bool save(const QImage& image, const QString& path) {
 
 // A row of `count` character boxes from (x, y), each `w` wide and `h` high; `text` is written
 // one character per box.
-void boxes(QPainter& p, int x, int y, int count, int w, int h, const QString& text = {}, bool rightAligned = false) {
+void boxes(QPainter& p, int x, int y, int count, int w, int h, const QString& text = {},
+           bool rightAligned = false) {
     p.setPen(Qt::NoPen);
     p.setBrush(pale);
     p.drawRect(x, y, count * w, h);
@@ -116,9 +118,6 @@ QImage form() {
     boxes(p, 307, 107, 8, 12, 17, QStringLiteral("123,00"), true);
     smallText(p, 29, 135, QStringLiteral("kwota słownie"));
     boxes(p, 26, 138, 1, 372, 17);
-    p.setPen(ink);
-    p.setFont(arial(11));
-    p.drawText(QPoint(150, 151), QStringLiteral("sto dwadzieścia trzy 00/100"));
     smallText(p, 29, 165, QStringLiteral("nazwa zleceniodawcy"));
     boxes(p, 26, 168, 27, 13, 17, QStringLiteral("JAN PRZYKŁADOWY"));
     smallText(p, 29, 196, QStringLiteral("nazwa zleceniodawcy cd."));
@@ -198,9 +197,11 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
     bool ok = save(form(), dir + QStringLiteral("/form.bmp"));
-    ok &= save(sideCaption(16, 116, QStringLiteral("dla poczty")), dir + QStringLiteral("/copy-post-office.bmp"));
+    ok &= save(sideCaption(16, 116, QStringLiteral("dla poczty")),
+               dir + QStringLiteral("/copy-post-office.bmp"));
     ok &= save(sideCaption(11, 110, QStringLiteral("dla banku")), dir + QStringLiteral("/copy-bank.bmp"));
-    ok &= save(sideCaption(18, 161, QStringLiteral("dla zleceniodawcy")), dir + QStringLiteral("/copy-payer.bmp"));
+    ok &= save(sideCaption(18, 161, QStringLiteral("dla zleceniodawcy")),
+               dir + QStringLiteral("/copy-payer.bmp"));
     ok &= save(sideCaption(14, 201, QStringLiteral("dla posiadacza rachunku")),
                dir + QStringLiteral("/copy-account-holder.bmp"));
     return ok ? 0 : 1;

@@ -12,7 +12,6 @@ namespace {
 
 constexpr Font western11{.size = 11, .charset = TRpCharset::Western};
 
-
 // clang-format off
 constexpr Row headerRows[] = {
     {.name = "RpLabel1", .left = 280, .top = 3, .width = 160, .height = 32, .text = u"Faktura VAT", .font = {.size = 20, .bold = true, .underline = true}, .align = taCenter},

@@ -9,8 +9,8 @@ namespace templates::invoice {
 
 // The sample seller and buyer of both invoices.
 inline constexpr const char16_t* sellerLines[] = {
-    u"Bartolex S.A.",      u"ul. Kwiatów Polskich 123/24",  u"31-629 KRAKÓW",       u"NIP: 345-56-56-342",
-    u"Nr rachunku:",       u"34344-45656 Bank Polski S.A.", u"tel. (012) 23 45 67",
+    u"Bartolex S.A.", u"ul. Kwiatów Polskich 123/24",  u"31-629 KRAKÓW",       u"NIP: 345-56-56-342",
+    u"Nr rachunku:",  u"34344-45656 Bank Polski S.A.", u"tel. (012) 23 45 67",
 };
 inline constexpr const char16_t* buyerLines[] = {
     u"Zakład Usługowy WetCoM",
@@ -19,7 +19,6 @@ inline constexpr const char16_t* buyerLines[] = {
     u"NIP: 874-56-67-231",
 };
 
-
 // Page header rows of the VAT invoice.
 std::span<const Row> pageHeader();
 // The five sample goods rows: thirteen rules and fifty labels.
@@ -27,9 +26,9 @@ std::span<const Row> goods();
 std::span<const Row> pageFooter();
 
 // Totals band blocks shared by both invoices.
-std::span<const Row> vatBox();     // RpShape1
-std::span<const Row> remarks();    // RpLabel42, RpShape5
-std::span<const Row> amounts();    // "Do zapłaty:" to the rate labels
+std::span<const Row> vatBox();      // RpShape1
+std::span<const Row> remarks();     // RpLabel42, RpShape5
+std::span<const Row> amounts();     // "Do zapłaty:" to the rate labels
 std::span<const Row> vatBoxRules(); // the box's rules and amounts
 
 // Builds the report: page, options and bands, with the given column headings and totals band.
