@@ -106,8 +106,12 @@ void TestDocuments::pageNumberLabel_data() {
     QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("printed");
     QTest::addColumn<QString>("absent");
-    QTest::newRow("vat writes the number") << "vat" << "strona 1" << "Strona 1";
-    QTest::newRow("rr keeps its design text") << "rr" << "Strona 1" << "strona 1";
+    QTest::newRow("vat writes the number") << "vat"
+                                           << "strona 1"
+                                           << "Strona 1";
+    QTest::newRow("rr keeps its design text") << "rr"
+                                              << "Strona 1"
+                                              << "strona 1";
 }
 
 void TestDocuments::pageNumberLabel() {
@@ -239,7 +243,8 @@ void TestDocuments::transferFormCopies() {
     QCOMPARE(pictureOps(before).size(), 5);
 
     transfer.CopyFormPicture();
-    for (const TRpImage* copy : {transfer.RpImage1, transfer.RpImage2, transfer.RpImage3, transfer.RpImage4}) {
+    for (const TRpImage* copy :
+         {transfer.RpImage1, transfer.RpImage2, transfer.RpImage3, transfer.RpImage4}) {
         QCOMPARE(copy->Picture.size(), QSize(552, 382));
         QCOMPARE(copy->Picture.copy(0, 0, 548, 381).convertToFormat(QImage::Format_RGB32), form);
         QCOMPARE(copy->Picture.pixel(550, 100), qRgb(255, 255, 255)); // beyond the form picture
@@ -319,8 +324,8 @@ void TestDocuments::pdfReadBack() {
     QVERIFY(std::abs(pageMatch.captured(2).toDouble() - points.height()) < 0.5);
     QCOMPARE(html.count(QStringLiteral("<page ")), 1);
 
-    const QRegularExpression wordRe(
-        QString::fromLatin1(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QRegularExpression wordRe(QString::fromLatin1(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<QRectF> boxes;
     for (auto it = wordRe.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
@@ -332,9 +337,11 @@ void TestDocuments::pdfReadBack() {
     const QPointF expected = at * 72.0 / 254.0;
     if (word == QLatin1String("Rachunek")) {
         // Centred on its element's middle.
-        QVERIFY2(std::abs(boxes[0].center().x() - expected.x()) < 1.5, qPrintable(QString::number(boxes[0].center().x())));
+        QVERIFY2(std::abs(boxes[0].center().x() - expected.x()) < 1.5,
+                 qPrintable(QString::number(boxes[0].center().x())));
     } else {
-        QVERIFY2(std::abs(boxes[0].left() - expected.x()) < 1.0, qPrintable(QString::number(boxes[0].left())));
+        QVERIFY2(std::abs(boxes[0].left() - expected.x()) < 1.0,
+                 qPrintable(QString::number(boxes[0].left())));
     }
     // The word's box starts near the top of its line.
     QVERIFY2(boxes[0].top() > expected.y() - 1 && boxes[0].top() < expected.y() + 4,

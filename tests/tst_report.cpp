@@ -111,8 +111,8 @@ void TestReport::bandOrderAndPositions() {
     QCOMPARE(store.lastFinishedPage(), 1);
     QVERIFY(store.finished());
     // page header, title, before-list, detail, after-list (header, itself, footer), summary
-    const QList<QPair<QRgb, double>> expected = {{c1, 100}, {c2, 150}, {c6, 210}, {c3, 230}, {c7, 300},
-                                                 {c5, 330}, {c8, 420}, {c4, 460}};
+    const QList<QPair<QRgb, double>> expected = {{c1, 100}, {c2, 150}, {c6, 210}, {c3, 230},
+                                                 {c7, 300}, {c5, 330}, {c8, 420}, {c4, 460}};
     for (const auto& [color, top] : expected) {
         const auto places = placesOf(store, color);
         QCOMPARE(places.size(), 1);
@@ -241,7 +241,7 @@ void TestReport::forceNewPageOnBodyBands() {
     auto& second = addSubDetail(r, 100, c2, false);
     auto& column = addSubDetail(r, 100, c3, false);
     auto& column2 = addSubDetail(r, 100, c4, false);
-    first.ForceNewPage = second.ForceNewPage = true;     // the first request on page 1 is ignored
+    first.ForceNewPage = second.ForceNewPage = true;       // the first request on page 1 is ignored
     column.ForceNewColumn = column2.ForceNewColumn = true; // one column: a new column is a new page
     PageStore store;
     r.Compose(store);
@@ -337,13 +337,16 @@ void TestReport::wordWrap_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("fits"); // the element is exactly as wide as this
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("two words a line") << "alpha beta gamma" << "alpha beta "
-                                      << QStringList{"alpha beta ", "gamma"};
-    QTest::newRow("hyphen stays with its word") << "ab-cd-ef" << "ab-cd-" << QStringList{"ab-cd-", "ef"};
-    QTest::newRow("long word cut, rest dropped") << "ab abcdefghijkl cd" << "abcdef"
-                                                 << QStringList{"ab ", "abcdef", "cd"};
-    QTest::newRow("everything fits") << "one two" << "one two" << QStringList{"one two"};
-    QTest::newRow("carriage return") << "one\rtwo" << "one two" << QStringList{"one", "two"};
+    QTest::newRow("two words a line") << "alpha beta gamma"
+                                      << "alpha beta " << QStringList{"alpha beta ", "gamma"};
+    QTest::newRow("hyphen stays with its word") << "ab-cd-ef"
+                                                << "ab-cd-" << QStringList{"ab-cd-", "ef"};
+    QTest::newRow("long word cut, rest dropped") << "ab abcdefghijkl cd"
+                                                 << "abcdef" << QStringList{"ab ", "abcdef", "cd"};
+    QTest::newRow("everything fits") << "one two"
+                                     << "one two" << QStringList{"one two"};
+    QTest::newRow("carriage return") << "one\rtwo"
+                                     << "one two" << QStringList{"one", "two"};
 }
 
 void TestReport::wordWrap() {
@@ -425,9 +428,9 @@ void TestReport::shapes() {
         shape->setPixelBounds(px.x(), px.y(), px.width(), px.height());
         return band.add(std::move(shape));
     };
-    add(shHorLine, QRectF(10, 0, 100, 9));     // line 4.5 px below its top
-    add(shRectangle, QRectF(10, 30, 100, 1));  // a 1-pixel-high box: a line
-    add(shVertLine, QRectF(200, 0, 1, 50), 2); // line at the horizontal middle
+    add(shHorLine, QRectF(10, 0, 100, 9));      // line 4.5 px below its top
+    add(shRectangle, QRectF(10, 30, 100, 1));   // a 1-pixel-high box: a line
+    add(shVertLine, QRectF(200, 0, 1, 50), 2);  // line at the horizontal middle
     r.Page.TopMargin = r.Page.LeftMargin = 254; // one inch: whole pixels of the 96 dpi grid
     PageStore store;
     r.Compose(store);
@@ -478,12 +481,13 @@ void TestReport::framesAreStripesOfDevicePixels() {
     band.Frame.DrawTop = true;
     band.Frame.DrawLeft = true;
     band.Frame.Width = points;
-    const QImage image = renderImage([&] {
-        PageStore store;
-        r.Compose(store);
-        return store.page(1);
-    }(),
-                                     dpi);
+    const QImage image = renderImage(
+        [&] {
+            PageStore store;
+            r.Compose(store);
+            return store.page(1);
+        }(),
+        dpi);
     const int top = int(std::lround(100 * dpi / 254)), left = top;
     auto countDark = [&](int x, int y, int dx, int dy) {
         int n = 0;

@@ -1,6 +1,7 @@
 #include "report/TextMetrics.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <map>
 #include <memory>
@@ -35,13 +36,31 @@ const QImage& device96() {
     return image;
 }
 
-const QFontMetricsF& fontMetrics(const TextFont& font) {
-    using Key = std::tuple<QString, int, bool, bool, bool>;
-    static std::map<Key, std::unique_ptr<QFontMetricsF>> cache;
+// One font's metrics, with the widths measured so far: a document measures the same few
+// strings on every composition.
+struct Measured {
+    explicit Measured(const QFont& font)
+        : fm(font, &device96())
+        , height(fm.height())
+        , ascent(fm.ascent()) {}
+    QFontMetricsF fm;
+    double height;
+    double ascent;
+    QHash<QString, double> widths;
+};
+
+using Key = std::tuple<QString, int, bool, bool, bool>;
+std::map<Key, std::unique_ptr<Measured>> cache;
+std::pair<TextFont, Measured*> last;
+
+Measured& measured(const TextFont& font) {
+    if (last.second && last.first == font)
+        return *last.second;
     const Key key{font.family, font.pixelHeight, font.bold, font.italic, font.underline};
     auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.emplace(key, std::make_unique<QFontMetricsF>(qfont(font), &device96())).first;
+        it = cache.emplace(key, std::make_unique<Measured>(qfont(font))).first;
+    last = {font, it->second.get()};
     return *it->second;
 }
 
@@ -50,15 +69,29 @@ const QFontMetricsF& fontMetrics(const TextFont& font) {
 namespace metrics {
 
 double width(const TextFont& font, const QString& text) {
-    return text.isEmpty() ? 0.0 : fontMetrics(font).horizontalAdvance(text);
+    if (text.isEmpty())
+        return 0.0;
+    Measured& m = measured(font);
+    if (const auto it = m.widths.constFind(text); it != m.widths.constEnd())
+        return *it;
+    if (m.widths.size() > 8192) // long reports measure many different strings once each
+        m.widths.clear();
+    const double w = m.fm.horizontalAdvance(text);
+    m.widths.insert(text, w);
+    return w;
+}
+
+void forgetWidths() {
+    for (auto& [key, m] : cache)
+        m->widths.clear();
 }
 
 double lineHeight(const TextFont& font) {
-    return fontMetrics(font).height();
+    return measured(font).height;
 }
 
 double ascent(const TextFont& font) {
-    return fontMetrics(font).ascent();
+    return measured(font).ascent;
 }
 
 } // namespace metrics

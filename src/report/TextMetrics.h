@@ -19,6 +19,8 @@ double width(const TextFont& font, const QString& text);
 // The height of one text line (the height of "W").
 double lineHeight(const TextFont& font);
 double ascent(const TextFont& font);
+// Drops the widths remembered so far (measuring then starts cold).
+void forgetWidths();
 } // namespace metrics
 
 // Breaks each line into lines no wider than `widthPx`: a word ends after a space or a hyphen,
