@@ -25,7 +25,8 @@ double medianMs(int runs, const std::function<void()>& work) {
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -42,7 +43,8 @@ void document(const char* name, TReport& report, const QString& dir) {
     const double render = medianMs(21, [&] { renderImage(store.page(1), 96); });
     const QString pdf = dir + QStringLiteral("/bench.pdf");
     const double write = medianMs(11, [&] { writePdf(store, pdf); });
-    std::printf("%-10s %12.3f %12.3f %12.2f %12.2f %10zu\n", name, cold, compose, render, write, store.approxBytes());
+    std::printf("%-10s %12.3f %12.3f %12.2f %12.2f %10zu\n", name, cold, compose, render, write,
+                store.approxBytes());
 }
 
 // N sub-detail bands of 50 mm, each with three labels and two shapes.
@@ -84,8 +86,8 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
 
     std::printf("Documents (median ms; cold: text widths measured afresh, warm: remembered)\n");
-    std::printf("%-10s %12s %12s %12s %12s %10s\n", "document", "compose cold", "compose warm", "render 96dpi",
-                "write PDF", "store B");
+    std::printf("%-10s %12s %12s %12s %12s %10s\n", "document", "compose cold", "compose warm",
+                "render 96dpi", "write PDF", "store B");
     {
         TFormVat vat;
         document("vat", vat.Report1, dir.path());
@@ -99,7 +101,8 @@ int main(int argc, char** argv) {
     }
 
     std::printf("\nGrowth: N bands of 50 mm (3 labels, 2 shapes, a frame line each), cold\n");
-    std::printf("%8s %8s %12s %12s %14s %10s\n", "N", "pages", "compose ms", "ms/page", "store B/page", "ratio");
+    std::printf("%8s %8s %12s %12s %14s %10s\n", "N", "pages", "compose ms", "ms/page", "store B/page",
+                "ratio");
     double previous = 0;
     for (int n : {100, 1000, 10000}) {
         TReport r;
