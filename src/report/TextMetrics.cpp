@@ -1,5 +1,6 @@
 #include "report/TextMetrics.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -53,7 +54,15 @@ using Key = std::tuple<QString, int, bool, bool, bool>;
 std::map<Key, std::unique_ptr<Measured>> cache;
 std::pair<TextFont, Measured*> last;
 
+// The fonts belong to the application: let them go with it.
+void release() {
+    cache.clear();
+    last = {};
+}
+
 Measured& measured(const TextFont& font) {
+    if (cache.empty())
+        qAddPostRoutine(release);
     if (last.second && last.first == font)
         return *last.second;
     const Key key{font.family, font.pixelHeight, font.bold, font.italic, font.underline};
