@@ -1,10 +1,13 @@
 #include "report/PageStore.h"
 
+#include <algorithm>
 #include <set>
 
 namespace report {
 
 void PageStore::clear() {
+    for (const StoredPage& page : pages_)
+        opsHint_ = std::max(opsHint_, page.ops.size());
     pages_.clear();
     lastFinished_ = 0;
     finished_ = false;
@@ -19,6 +22,7 @@ void PageStore::beginPage(double width, double length) {
     StoredPage page;
     page.width = width;
     page.length = length;
+    page.ops.reserve(opsHint_); // a run again usually draws what the last one drew
     pages_.push_back(std::move(page));
 }
 

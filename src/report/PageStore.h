@@ -95,6 +95,7 @@ private:
     int lastFinished_ = 0;
     bool finished_ = false;
     bool abandoned_ = false;
+    size_t opsHint_ = 0;
 };
 
 } // namespace report
