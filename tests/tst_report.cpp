@@ -68,6 +68,7 @@ class TestReport : public QObject {
 private slots:
     void bandOrderAndPositions();
     void pageFooterEndsAtBottomMargin();
+    void orientationTurnsTheSheet();
     void pageHeaderAndFooterOptions_data();
     void pageHeaderAndFooterOptions();
     void printIfEmptyOff();
@@ -134,6 +135,23 @@ void TestReport::pageFooterEndsAtBottomMargin() {
         r.Compose(store);
         QCOMPARE(placesOf(store, c1), (QList<QPair<int, double>>{{1, 2828.0}}));
     }
+}
+
+void TestReport::orientationTurnsTheSheet() {
+    TReport r;
+    addBand(r, rbPageFooter, pxToTenths(16), c1);
+    addBand(r, rbTitle, 100, c2);
+    r.Page.setOrientation(poLandscape);
+    QCOMPARE(r.Page.Values(), (std::array<double, 7>{100, 2100, 100, 2970, 100, 100, 0}));
+    QCOMPARE(r.bandWidth(), 2770.0);
+    PageStore store;
+    r.Compose(store);
+    QVERIFY(store.page(1).landscape());
+    QCOMPARE(placesOf(store, c1), (QList<QPair<int, double>>{{1, 1958.0}})); // 2100 − 100 − 42.33
+    r.Page.setOrientation(poPortrait);
+    r.Compose(store);
+    QVERIFY(!store.page(1).landscape());
+    QCOMPARE(placesOf(store, c1), (QList<QPair<int, double>>{{1, 2828.0}}));
 }
 
 void TestReport::pageHeaderAndFooterOptions_data() {
