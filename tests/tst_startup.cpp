@@ -17,6 +17,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void windowsAreCreatedOnceInOrderAndHidden();
+    void vatInvoiceReadsTheInvoicePagesCorrectionTitle();
     void runEndsWithZeroWhenTheMainWindowCloses();
     void closingTheMainWindowEndsTheProgramWithSmallWindowsOpen();
     void errorDuringStartUpIsShownAndEndsWithZero();
@@ -41,6 +42,13 @@ void StartupTest::windowsAreCreatedOnceInOrderAndHidden() {
     QCOMPARE(windows->Form1->statusText(), QStringLiteral("Wystawianie faktur, drukowanie"));
     windows.reset();
     QCOMPARE(ledgora::windows(), nullptr);
+}
+
+void StartupTest::vatInvoiceReadsTheInvoicePagesCorrectionTitle() {
+    auto windows = ledgora::createWindows();
+    report::PageStore store;
+    QVERIFY(windows->FormVat->Report1.Compose(store));
+    QCOMPARE(windows->FormVat->correctionTitle(), QStringLiteral("Tytuł KOrekty"));
 }
 
 void StartupTest::runEndsWithZeroWhenTheMainWindowCloses() {

@@ -60,6 +60,7 @@ std::unique_ptr<Windows> createWindows(const CreationHook& created) {
     w->FormRachunek = make<TFormRachunek>(created);
     w->Faktura_RR = make<TFaktura_RR>(created);
     w->FormVat = make<TFormVat>(created);
+    w->FormVat->setCorrectionTitleSource([form = w->Form1.get()] { return form->correctionTitle(); });
     w->Poczta = make<TPoczta>(created);
     w->Form13 = make<TForm13>(created);
     w->Form5 = make<TForm5>(created);

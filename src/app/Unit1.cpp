@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -137,6 +138,11 @@ QWidget* TForm1::control(const QString& name) const {
 
 QCheckBox* TForm1::CheckBox4() const {
     return control<QCheckBox>(QStringLiteral("CheckBox4"));
+}
+
+QString TForm1::correctionTitle() const {
+    const QLabel* title = control<QLabel>(QStringLiteral("Label78"));
+    return title ? title->text() : QString();
 }
 
 QString TForm1::statusText() const {

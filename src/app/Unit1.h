@@ -27,6 +27,8 @@ public:
     template <typename T> T* control(const QString& name) const { return qobject_cast<T*>(control(name)); }
 
     QCheckBox* CheckBox4() const;
+    // The invoice page's correction title (the hidden Label78), which the VAT invoice reads.
+    QString correctionTitle() const;
     QString statusText() const;
 
     void FormCreate();
