@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 
@@ -40,6 +39,18 @@ constexpr std::array<PageEntry, pages::pageCount> notebookPages = {{
     {"TabSheet9", u"Opcje"},
 }};
 
+constexpr kit::Font statusFont{.pixelSize = 16};
+constexpr kit::Font toolbarFont{.pixelSize = 32};
+
+// The frame of the window, from back to front.
+// clang-format off
+const kit::Row frame[] = {
+    {.name = "PageControl1", .kind = Kind::PageControl, .geometry = {0, 48, 792, 484}, .tab = 0},
+    {.name = "CoolBar3", .kind = Kind::CoolBar, .geometry = {0, 531, 792, 22}, .picture = ":/textures/marble.bmp", .color = 0x008000, .font = &statusFont},
+    {.name = "CoolBar1", .kind = Kind::CoolBar, .geometry = {0, 0, 792, 49}, .picture = ":/textures/teal.bmp", .font = &toolbarFont},
+};
+// clang-format on
+
 // The thirteen flat toolbar buttons, standing directly on CoolBar1.
 // clang-format off
 const kit::Row toolbar[] = {
@@ -58,10 +69,6 @@ const kit::Row toolbar[] = {
     {.name = "SpeedButton7", .kind = Kind::FlatSpeedButton, .geometry = {725, 3, 36, 36}, .hint = u"Zamknij program", .picture = ":/toolbar/exit.bmp"},
 };
 // clang-format on
-
-QImage resourceImage(const char* path) {
-    return QImageReader(QString::fromLatin1(path)).read();
-}
 
 } // namespace
 
@@ -90,37 +97,19 @@ TForm1::TForm1(QWidget* parent)
     setFont(platform::windowFont());
     setFixedSize(792, 553);
 
-    // Children from back to front: PageControl1, CoolBar3, CoolBar1.
-    PageControl1 = new kit::PageControl(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 48, 792, 484);
+    controls_ = kit::build(this, frame);
+    PageControl1 = control<kit::PageControl>(QStringLiteral("PageControl1"));
+    CoolBar3 = control<kit::CoolBar>(QStringLiteral("CoolBar3"));
+    CoolBar1 = control<kit::CoolBar>(QStringLiteral("CoolBar1"));
+
     for (int i = 0; i < pages::pageCount; ++i) {
         const PageEntry& entry = notebookPages[size_t(i)];
         QWidget* page = PageControl1->addPage(QString::fromLatin1(entry.name), entry.caption.toString());
         controls_.insert(page->objectName(), page);
         controls_.insert(pages::buildPage(i, page));
     }
-    PageControl1->setFocusPolicy(Qt::StrongFocus);
-    controls_.insert(PageControl1->objectName(), PageControl1);
-
-    CoolBar3 = new kit::CoolBar(this);
-    CoolBar3->setObjectName(QStringLiteral("CoolBar3"));
-    CoolBar3->setGeometry(0, 531, 792, 22);
-    CoolBar3->setFont(platform::pixelFont(QStringLiteral("MS Sans Serif"), 16));
-    QPalette green = CoolBar3->palette();
-    green.setColor(QPalette::Window, QColor(0, 128, 0));
-    CoolBar3->setPalette(green);
-    CoolBar3->setBitmap(resourceImage(":/textures/marble.bmp"));
     CoolBar3->addBand({QStringLiteral("Wystawianie faktur, drukowanie"), 788, 10});
-    controls_.insert(CoolBar3->objectName(), CoolBar3);
-
-    CoolBar1 = new kit::CoolBar(this);
-    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
-    CoolBar1->setGeometry(0, 0, 792, 49);
-    CoolBar1->setFont(platform::pixelFont(QStringLiteral("MS Sans Serif"), 32));
-    CoolBar1->setBitmap(resourceImage(":/textures/teal.bmp"));
     CoolBar1->addBand({QStringLiteral(" "), 788, 0});
-    controls_.insert(CoolBar1->objectName(), CoolBar1);
     controls_.insert(kit::build(CoolBar1, toolbar));
 
     FormCreate();

@@ -1,5 +1,7 @@
 #include "pages/Controls.h"
+#include "pages/CoolBar.h"
 #include "pages/Layout.h"
+#include "pages/PageControl.h"
 #include "pages/PictureBox.h"
 #include "pages/Shape.h"
 #include "pages/SpeedButton.h"
@@ -164,6 +166,13 @@ QWidget* create(const Row& row, QWidget* parent) {
         return new DatePicker(parent);
     case Kind::RecordGrid:
         return new RecordGrid(row.columns, parent);
+    case Kind::PageControl:
+        return new PageControl(parent);
+    case Kind::CoolBar: {
+        auto* bar = new CoolBar(parent);
+        bar->setBitmap(loadResource(row.picture));
+        return bar;
+    }
     }
     return nullptr;
 }

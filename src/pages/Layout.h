@@ -29,6 +29,8 @@ enum class Kind {
     LookupCombo,  // record lookup: empty, its list never opens
     DatePicker,   // date only, short format, drop-down month calendar
     RecordGrid,   // column titles and no records
+    PageControl,  // the notebook; its pages are added by the window
+    CoolBar,      // a bar with a tiled `picture`; its bands are added by the window
 };
 
 // Graphic controls always lie below windowed ones, whatever the table order.
