@@ -166,7 +166,7 @@ void TForm1::TileBackgrounds() {
             platform::Picture& picture = target->picture();
             if (picture.kind() != platform::Picture::Kind::Bitmap) {
                 // the first copy gives an empty target a bitmap of its own size
-                QImage blank(target->size(), QImage::Format_RGB32);
+                QImage blank(target->size(), QImage::Format_RGB888); // the tile is 24-bit colour
                 blank.fill(Qt::white);
                 picture = platform::Picture::bitmap(std::move(blank));
             }
