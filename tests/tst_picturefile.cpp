@@ -24,8 +24,12 @@ QImage rendered(const Picture& picture) {
     return image;
 }
 
-bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
-bool isWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
+bool isRed(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+bool isWhite(QRgb c) {
+    return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240;
+}
 
 QByteArray pngBytes() {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -101,22 +105,21 @@ private slots:
         QCOMPARE(picture.image().pixel(8, 8), fixtures::kRed);
     }
 
-    // A metafile is shown at its stated frame: the rectangle sits in the middle with blank
-    // margins, not stretched over the whole picture as if the drawing were the picture.
-    void enhancedMetafileShownAtItsFrame() {
-        const Picture picture = platform::loadPictureFile(write("tile.EMF", fixtures::emf()));
-        QCOMPARE(picture.kind(), Picture::Kind::Metafile);
-        QCOMPARE(picture.size(), QSize(96, 96));
-        const QImage image = rendered(picture);
-        QVERIFY(isRed(image.pixel(48, 48)));
-        QVERIFY(isWhite(image.pixel(5, 5)));
-        QVERIFY(isWhite(image.pixel(90, 90)));
-        QVERIFY(isWhite(image.pixel(15, 48)));
-        QVERIFY(isRed(image.pixel(30, 48)));
+    // A metafile is shown at its stated bounds (the EMF frame, the WMF placeable box): the
+    // drawing sits in the middle with blank margins, not stretched over the whole picture as
+    // if what it drew were the picture.
+    void metafilesShownAtTheirBounds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("emf rectangle") << "tile.EMF" << fixtures::emf();
+        QTest::newRow("emf bitmap") << "tile.emf" << fixtures::emfBitmap();
+        QTest::newRow("placeable wmf rectangle") << "tile.wmf" << fixtures::wmf(true);
+        QTest::newRow("placeable wmf bitmap") << "tile.Wmf" << fixtures::wmfBitmap();
     }
-
-    void windowsMetafileShownAtPlaceableBounds() {
-        const Picture picture = platform::loadPictureFile(write("tile.wmf", fixtures::wmf(true)));
+    void metafilesShownAtTheirBounds() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const Picture picture = platform::loadPictureFile(write(name, bytes));
         QCOMPARE(picture.kind(), Picture::Kind::Metafile);
         QCOMPARE(picture.size(), QSize(96, 96));
         const QImage image = rendered(picture);
@@ -132,8 +135,9 @@ private slots:
     void windowsMetafileWithoutPlaceableHeader() {
         const Picture picture = platform::loadPictureFile(write("tile.wmf", fixtures::wmf(false)));
         QCOMPARE(picture.kind(), Picture::Kind::Metafile);
-        QVERIFY2(qAbs(picture.size().width() - 500) <= 2 && qAbs(picture.size().height() - 500) <= 2,
-                 qPrintable(QStringLiteral("%1 x %2").arg(picture.size().width()).arg(picture.size().height())));
+        QVERIFY2(
+            qAbs(picture.size().width() - 500) <= 2 && qAbs(picture.size().height() - 500) <= 2,
+            qPrintable(QStringLiteral("%1 x %2").arg(picture.size().width()).arg(picture.size().height())));
         const QImage image = rendered(picture);
         QVERIFY(isRed(image.pixel(20, 20)));
         QVERIFY(isRed(image.pixel(250, 250)));
@@ -152,13 +156,14 @@ private slots:
 
         // The extension is judged first, as written, whether or not the file exists.
         QTest::newRow("png") << "tile.png" << pngBytes() << "Unknown picture file extension (.png)";
-        QTest::newRow("upper-case unknown") << "TILE.JPG" << garbage << "Unknown picture file extension (.JPG)";
+        QTest::newRow("upper-case unknown")
+            << "TILE.JPG" << garbage << "Unknown picture file extension (.JPG)";
         QTest::newRow("missing file, unknown extension")
             << "gone.gif" << QByteArray() << "Unknown picture file extension (.gif)";
         QTest::newRow("no extension") << "tile" << bmp(4, 4, 24) << "Unknown picture file extension (.)";
         QTest::newRow("trailing dot") << "tile." << bmp(4, 4, 24) << "Unknown picture file extension (.)";
-        QTest::newRow("last extension counts") << "tile.bmp.txt" << bmp(4, 4, 24)
-                                               << "Unknown picture file extension (.txt)";
+        QTest::newRow("last extension counts")
+            << "tile.bmp.txt" << bmp(4, 4, 24) << "Unknown picture file extension (.txt)";
 
         QTest::newRow("missing bmp") << "gone.bmp" << QByteArray() << "Cannot open file %path";
         QTest::newRow("missing wmf") << "gone.WMF" << QByteArray() << "Cannot open file %path";
@@ -174,7 +179,8 @@ private slots:
         // 20000 × 20000 pixels need 1.6 GB: refused from the header, before any pixel is read.
         QTest::newRow("bmp of huge stated size")
             << "huge.bmp" << patched32(patched32(bmp(4, 4, 24), 18, 20000), 22, 20000) << bitmap;
-        QTest::newRow("bmp of negative width") << "neg.bmp" << patched32(bmp(4, 4, 24), 18, quint32(-4)) << bitmap;
+        QTest::newRow("bmp of negative width")
+            << "neg.bmp" << patched32(bmp(4, 4, 24), 18, quint32(-4)) << bitmap;
 
         QTest::newRow("empty ico") << "empty.ico" << QByteArray("") << icon;
         QTest::newRow("garbage ico") << "garbage.ico" << garbage << icon;
@@ -189,8 +195,10 @@ private slots:
         QTest::newRow("garbage emf") << "garbage.emf" << garbage << metafile;
         QTest::newRow("emf cut in a record") << "cut.emf" << goodEmf.left(goodEmf.size() - 10) << metafile;
         QTest::newRow("emf cut in its header") << "cut.emf" << goodEmf.left(60) << metafile;
-        QTest::newRow("emf without end record") << "open.emf" << goodEmf.left(goodEmf.size() - 20) << metafile;
-        QTest::newRow("emf with bad signature") << "sig.emf" << patched32(goodEmf, 40, 0x464D4521) << metafile;
+        QTest::newRow("emf without end record")
+            << "open.emf" << goodEmf.left(goodEmf.size() - 20) << metafile;
+        QTest::newRow("emf with bad signature")
+            << "sig.emf" << patched32(goodEmf, 40, 0x464D4521) << metafile;
         QTest::newRow("emf first record not the header") << "hdr.emf" << patched32(goodEmf, 0, 2) << metafile;
         QTest::newRow("emf record size below 8")
             << "small.emf" << patched32(goodEmf, kEmfRectangleAt + 4, 4) << metafile;
@@ -198,8 +206,10 @@ private slots:
             << "odd.emf" << patched32(goodEmf, kEmfRectangleAt + 4, 26) << metafile;
         QTest::newRow("emf record beyond the file")
             << "far.emf" << patched32(goodEmf, kEmfRectangleAt + 4, 0x7ffffff0) << metafile;
-        QTest::newRow("emf header size beyond the file") << "far.emf" << patched32(goodEmf, 4, 4096) << metafile;
-        QTest::newRow("emf bytes after the end record") << "tail.emf" << goodEmf + QByteArray(8, '\0') << metafile;
+        QTest::newRow("emf header size beyond the file")
+            << "far.emf" << patched32(goodEmf, 4, 4096) << metafile;
+        QTest::newRow("emf bytes after the end record")
+            << "tail.emf" << goodEmf + QByteArray(8, '\0') << metafile;
         QTest::newRow("emf description outside the header")
             << "desc.emf" << patched32(patched32(goodEmf, 60, 1000), 64, 88) << metafile;
         QTest::newRow("emf end record palette outside it")
@@ -207,6 +217,15 @@ private slots:
         // A frame of 10 × 10 metres is 37795 × 37795 pixels at 96 dpi.
         QTest::newRow("emf of huge stated size")
             << "huge.emf" << patched32(patched32(goodEmf, 32, 1000000), 36, 1000000) << metafile;
+        QTest::newRow("emf bitmap of huge stated size")
+            << "dib.emf" << patched32(patched32(emfBitmap(), kEmfBitmapAt + 4, 5000), kEmfBitmapAt + 8, 5000)
+            << metafile;
+        QTest::newRow("emf bitmap pixels beyond their count")
+            << "dib.emf" << patched32(emfBitmap(), kEmfBitmapAt + 8, 3) << metafile;
+        QTest::newRow("emf bitmap header beyond the record")
+            << "dib.emf" << patched32(emfBitmap(), 88 + 48, 80 + 40) << metafile;
+        QTest::newRow("emf bitmap of no width")
+            << "dib.emf" << patched32(emfBitmap(), kEmfBitmapAt + 4, 0) << metafile;
         QTest::newRow("wmf bytes named emf") << "tile.emf" << wmf(true) << metafile;
 
         const QByteArray goodWmf = wmf(true);
@@ -216,23 +235,32 @@ private slots:
         QTest::newRow("garbage wmf") << "garbage.wmf" << garbage << metafile;
         QTest::newRow("wmf cut in a record") << "cut.wmf" << goodWmf.left(goodWmf.size() - 8) << metafile;
         QTest::newRow("wmf cut in its header") << "cut.wmf" << goodWmf.left(header + 10) << metafile;
-        QTest::newRow("wmf without end record")
-            << "open.wmf"
-            << patched32(goodWmf.left(goodWmf.size() - 6), header + 6, quint32((goodWmf.size() - 6 - header) / 2))
-            << metafile;
+        QTest::newRow("wmf without end record") << "open.wmf"
+                                                << patched32(goodWmf.left(goodWmf.size() - 6), header + 6,
+                                                             quint32((goodWmf.size() - 6 - header) / 2))
+                                                << metafile;
         QTest::newRow("wmf header not 9 words") << "hdr.wmf" << patched16(goodWmf, header + 2, 8) << metafile;
         QTest::newRow("wmf stated size beyond the file")
             << "size.wmf" << patched32(goodWmf, header + 6, quint32(goodWmf.size())) << metafile;
-        QTest::newRow("wmf record below 3 words") << "small.wmf" << patched32(goodWmf, firstRecord, 2) << metafile;
+        QTest::newRow("wmf record below 3 words")
+            << "small.wmf" << patched32(goodWmf, firstRecord, 2) << metafile;
         QTest::newRow("wmf record beyond the file")
             << "far.wmf" << patched32(goodWmf, firstRecord, 0x7ffffff0) << metafile;
         QTest::newRow("wmf record above the stated largest")
             << "max.wmf" << patched32(goodWmf, header + 12, 5) << metafile;
-        QTest::newRow("wmf placeable with no units an inch") << "inch.wmf" << patched16(goodWmf, 14, 0) << metafile;
+        QTest::newRow("wmf placeable with no units an inch")
+            << "inch.wmf" << patched16(goodWmf, 14, 0) << metafile;
         // 65535 units at one an inch: 6 million pixels a side.
         QTest::newRow("wmf of huge stated size")
             << "huge.wmf" << patched16(patched16(patched16(goodWmf, 6, quint16(-32768)), 10, 32767), 14, 1)
             << metafile;
+        QTest::newRow("wmf bitmap of huge stated size")
+            << "dib.wmf" << patched32(patched32(wmfBitmap(), kWmfBitmapAt + 4, 5000), kWmfBitmapAt + 8, 5000)
+            << metafile;
+        QTest::newRow("wmf bitmap pixels beyond the record")
+            << "dib.wmf" << patched32(wmfBitmap(), kWmfBitmapAt + 8, 3) << metafile;
+        QTest::newRow("wmf bitmap of 7 bits a pixel")
+            << "dib.wmf" << patched16(wmfBitmap(), kWmfBitmapAt + 14, 7) << metafile;
         QTest::newRow("emf bytes named wmf") << "tile.wmf" << emf() << metafile;
     }
     void failures() {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 #include <emf2svg.h>
@@ -70,9 +71,15 @@ quint16 u16At(const QByteArray& d, qint64 at) {
     const auto* p = reinterpret_cast<const uchar*>(d.constData()) + at;
     return quint16(p[0] | (p[1] << 8));
 }
-qint16 i16At(const QByteArray& d, qint64 at) { return qint16(u16At(d, at)); }
-quint32 u32At(const QByteArray& d, qint64 at) { return quint32(u16At(d, at)) | (quint32(u16At(d, at + 2)) << 16); }
-qint32 i32At(const QByteArray& d, qint64 at) { return qint32(u32At(d, at)); }
+qint16 i16At(const QByteArray& d, qint64 at) {
+    return qint16(u16At(d, at));
+}
+quint32 u32At(const QByteArray& d, qint64 at) {
+    return quint32(u16At(d, at)) | (quint32(u16At(d, at + 2)) << 16);
+}
+qint32 i32At(const QByteArray& d, qint64 at) {
+    return qint32(u32At(d, at));
+}
 
 // ---- BMP and ICO -------------------------------------------------------------------------
 
@@ -160,6 +167,122 @@ bool svgParses(const QByteArray& svg) {
     return renderer.isValid();
 }
 
+// ---- Bitmaps inside metafiles ----------------------------------------------------------------
+
+// Both converters decode the bitmaps a metafile carries, trusting the bitmap's header; its
+// size is held to a quarter of the picture budget, so that no record makes them decode (or
+// write out again) millions of pixels.
+constexpr qint64 kMaxEmbeddedPixelBytes = kMaxPicturePixelBytes / 4;
+
+// A device-independent bitmap at `at`: header and colour table within `headerBytes`; the
+// pixels within `bitsBytes`, or, when that is negative, right after the colour table.
+bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qint64 bitsBytes) {
+    if (headerBytes < 12)
+        return false;
+    const qint64 headerSize = u32At(d, at);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, colours = 0, entryBytes = 4;
+    if (headerSize == 12) {
+        width = u16At(d, at + 4);
+        height = i16At(d, at + 6);
+        bits = u16At(d, at + 10);
+        entryBytes = 3;
+    } else if (headerSize >= 40 && headerSize <= headerBytes) {
+        width = i32At(d, at + 4);
+        height = i32At(d, at + 8);
+        bits = u16At(d, at + 14);
+        compression = u32At(d, at + 16);
+        colours = u32At(d, at + 32);
+    } else {
+        return false;
+    }
+    height = std::abs(height);
+    if (width <= 0 || height <= 0 || width * height * 4 > kMaxEmbeddedPixelBytes)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    if (bits <= 8 && colours > (qint64(1) << bits))
+        return false;
+    if (bits <= 8 && colours == 0)
+        colours = qint64(1) << bits;
+    enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+    const qint64 tableBytes = colours * entryBytes + (compression == BitFields && headerSize == 40 ? 12 : 0);
+    if (colours > 4096 || headerSize + tableBytes > headerBytes)
+        return false;
+    if (bitsBytes < 0)
+        bitsBytes = headerBytes - headerSize - tableBytes;
+    if (compression == Rgb || compression == BitFields)
+        return (width * bits + 31) / 32 * 4 * height <= bitsBytes;
+    if (compression == Rle8 || compression == Rle4)
+        return bitsBytes > 0;
+    return false; // JPEG or PNG inside a metafile: not drawn by either converter
+}
+
+// EMF records that carry bitmaps, and where in them the (offBmi, cbBmi, offBits, cbBits)
+// quadruples lie.
+bool emfBitmapsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) {
+    qint64 fields[2] = {-1, -1};
+    switch (type) {
+    case 76:  // EMR_BITBLT
+    case 77:  // EMR_STRETCHBLT
+    case 114: // EMR_ALPHABLEND
+    case 116: // EMR_TRANSPARENTBLT
+        fields[0] = 84;
+        break;
+    case 78: // EMR_MASKBLT: source and mask
+        fields[0] = 84;
+        fields[1] = 112;
+        break;
+    case 79: // EMR_PLGBLT: source and mask
+        fields[0] = 96;
+        fields[1] = 124;
+        break;
+    case 80: // EMR_SETDIBITSTODEVICE
+    case 81: // EMR_STRETCHDIBITS
+        fields[0] = 48;
+        break;
+    case 93: // EMR_CREATEMONOBRUSH
+    case 94: // EMR_CREATEDIBPATTERNBRUSHPT
+        fields[0] = 16;
+        break;
+    default:
+        return true;
+    }
+    for (qint64 field : fields) {
+        if (field < 0)
+            continue;
+        if (field + 16 > size)
+            return false;
+        const qint64 offBmi = u32At(d, at + field), cbBmi = u32At(d, at + field + 4);
+        const qint64 offBits = u32At(d, at + field + 8), cbBits = u32At(d, at + field + 12);
+        if (cbBmi == 0 && cbBits == 0)
+            continue; // no bitmap: a plain pattern or raster operation
+        if (offBmi < 8 || offBmi + cbBmi > size || offBits < 8 || offBits + cbBits > size)
+            return false;
+        if (!embeddedBitmapValid(d, at + offBmi, cbBmi, cbBits))
+            return false;
+    }
+    return true;
+}
+
+// WMF records that carry a bitmap, and where it starts in the record (after the size and
+// function fields and the record's own parameters); -1 for other records.
+qint64 wmfBitmapOffset(quint16 function) {
+    switch (function) {
+    case 0x0940: // META_DIBBITBLT
+        return 6 + 4 + 12;
+    case 0x0B41: // META_DIBSTRETCHBLT
+        return 6 + 4 + 16;
+    case 0x0F43: // META_STRETCHDIB
+        return 6 + 4 + 2 + 16;
+    case 0x0D33: // META_SETDIBTODEV
+        return 6 + 18;
+    case 0x0142: // META_DIBCREATEPATTERNBRUSH
+        return 6 + 4;
+    default:
+        return -1;
+    }
+}
+
 // ---- EMF -------------------------------------------------------------------------------------
 
 constexpr quint32 kEmrHeader = 1;
@@ -168,7 +291,7 @@ constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
 constexpr qint64 kEmfHeaderSize = 88;
 
 struct EmfLayout {
-    QSize size;      // pixels at 96 dpi
+    QSize size;     // pixels at 96 dpi
     QRectF viewBox; // the frame in the converter's SVG user space; invalid: the SVG's own
 };
 
@@ -180,15 +303,17 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     if (length < kEmfHeaderSize || u32At(d, 0) != kEmrHeader || u32At(d, 40) != kEmfSignature)
         return std::nullopt;
     const qint64 headerSize = u32At(d, 4);
-    if (headerSize < kEmfHeaderSize)
+    if (headerSize < kEmfHeaderSize || headerSize % 4 != 0 || headerSize > length)
         return std::nullopt;
     // The description (UTF-16) and the pixel format, when present, lie inside the header.
     const qint64 nDescription = u32At(d, 60), offDescription = u32At(d, 64);
-    if (nDescription != 0 && (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
+    if (nDescription != 0 &&
+        (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
         return std::nullopt;
     if (headerSize >= 100) {
         const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
-        if (cbPixelFormat != 0 && (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
+        if (cbPixelFormat != 0 &&
+            (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
             return std::nullopt;
     }
 
@@ -211,6 +336,8 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
             if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
                 return std::nullopt;
         }
+        if (!emfBitmapsValid(d, at, type, size))
+            return std::nullopt;
         lastType = type;
         at += size;
         if (type == kEmrEof)
@@ -239,8 +366,8 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         layout.size = QSize(int(width), int(height));
         // Device units per hundredth of a millimetre.
         const double sx = deviceX / (mmX * 100), sy = deviceY / (mmY * 100);
-        layout.viewBox = QRectF(frameLeft * sx - boundsLeft, frameTop * sy - boundsTop, frameWidth * sx,
-                                frameHeight * sy);
+        layout.viewBox =
+            QRectF(frameLeft * sx - boundsLeft, frameTop * sy - boundsTop, frameWidth * sx, frameHeight * sy);
         return layout;
     }
     const double width = boundsRight - boundsLeft, height = boundsBottom - boundsTop;
@@ -282,11 +409,11 @@ constexpr qint64 kPlaceableSize = 22;
 constexpr qint64 kWmfHeaderSize = 18;
 
 struct WmfLayout {
-    qint64 length = 0;        // bytes handed to the player: optional placeable header + metafile
+    qint64 length = 0; // bytes handed to the player: optional placeable header + metafile
     bool placeable = false;
-    double widthPoints = 0;   // the placeable bounds in the player's device units (points)
+    double widthPoints = 0; // the placeable bounds in the player's device units (points)
     double heightPoints = 0;
-    QSize size;               // pixels at 96 dpi (placeable files only)
+    QSize size; // pixels at 96 dpi (placeable files only)
 };
 
 // The player's record reader is only trusted with a file whose header agrees with its
@@ -329,6 +456,11 @@ std::optional<WmfLayout> checkWmf(const QByteArray& d) {
         const qint64 words = u32At(d, at);
         const quint16 function = u16At(d, at + 4);
         if (words < 3 || words > maxRecordWords || words * 2 > end - at)
+            return std::nullopt;
+        // The record's bitmap, if it has one (a blit without a source has none).
+        const qint64 bitmapAt = wmfBitmapOffset(function);
+        if (bitmapAt >= 0 && words * 2 >= bitmapAt + 12 &&
+            !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1))
             return std::nullopt;
         at += words * 2;
         if (function == 0) {
@@ -443,6 +575,16 @@ wmfMapping* wmfFontFiles() {
     return map;
 }
 
+// The player's SVG places each bitmap twice: by the image's x, y, width and height, and again
+// by a transform scaling and moving it as much once more, which throws it off the picture.
+// The position alone is right.
+QByteArray withoutImageTransforms(const QByteArray& svg) {
+    static const QRegularExpression transform(QStringLiteral(R"((<image\b[^>]*?)\s*transform="[^"]*")"));
+    QString text = QString::fromUtf8(svg);
+    text.replace(transform, QStringLiteral("\\1"));
+    return text.toUtf8();
+}
+
 // One run of the player over a checked buffer; everything it allocated goes with it.
 class WmfPlayer {
 public:
@@ -455,8 +597,8 @@ public:
         options.function = wmf_svg_function;
         options.font.ps = wmfFontFiles();
         // Silent: a bad file is reported once, as "Metafile is not valid", not on stderr.
-        const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL |
-                                    WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP |
+                                    WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None) {
             if (api_)
                 wmf_api_destroy(api_);
@@ -474,7 +616,8 @@ public:
     std::optional<QByteArray> toSvg(QByteArray& data, const WmfLayout& layout, QSize& size) {
         if (!api_)
             return std::nullopt;
-        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) != wmf_E_None)
+        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) !=
+            wmf_E_None)
             return std::nullopt;
         wmfD_Rect drawn{};
         if (wmf_scan(api_, 0, &drawn) != wmf_E_None)
@@ -513,7 +656,7 @@ public:
         const QByteArray svg = text ? QByteArray(text, qsizetype(textLength)) : QByteArray();
         if (played != wmf_E_None || svg.isEmpty())
             return std::nullopt;
-        return svg;
+        return withoutImageTransforms(svg);
     }
 
 private:
