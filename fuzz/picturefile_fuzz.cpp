@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        const platform::Picture picture = platform::loadPictureData(bytes, QStringLiteral(LEDGORA_FUZZ_EXTENSION));
+        const platform::Picture picture =
+            platform::loadPictureData(bytes, QStringLiteral(LEDGORA_FUZZ_EXTENSION));
         QImage canvas(100, 100, QImage::Format_ARGB32_Premultiplied);
         canvas.fill(Qt::white);
         QPainter painter(&canvas);

@@ -183,6 +183,52 @@ inline QByteArray emf() {
     return b;
 }
 
+// emf() with one more record before its end record.
+inline QByteArray emfWith(const QByteArray& record) {
+    QByteArray b = emf();
+    b.insert(b.size() - 20, record);
+    set32(b, 48, quint32(b.size()));
+    set32(b, 52, 6);
+    return b;
+}
+
+// EMR_POLYLINE16 stating `count` points and holding the two given.
+inline QByteArray emfPolyline16(quint32 count) {
+    QByteArray r;
+    put32(r, 87);
+    put32(r, 28 + 8);
+    for (quint32 v : {25u, 25u, 75u, 75u})
+        put32(r, v);
+    put32(r, count);
+    for (quint16 v : {25, 25, 75, 75})
+        put16(r, v);
+    return r;
+}
+
+// EMR_EXTTEXTOUTW stating `chars` characters and holding the two of "Ab", with advances.
+inline QByteArray emfText(quint32 chars) {
+    QByteArray r;
+    put32(r, 84);
+    put32(r, 76 + 4 + 8);
+    for (quint32 v : {25u, 25u, 75u, 40u}) // bounds
+        put32(r, v);
+    put32(r, 1); // GM_COMPATIBLE
+    put32(r, 0);
+    put32(r, 0);
+    put32(r, 25); // reference point
+    put32(r, 25);
+    put32(r, chars);
+    put32(r, 76); // the string
+    put32(r, 0);  // options
+    for (quint32 v : {0u, 0u, 0u, 0u})
+        put32(r, v);
+    put32(r, 80); // the advances
+    r.append("A\0b\0", 4);
+    put32(r, 8);
+    put32(r, 8);
+    return r;
+}
+
 // A 2 × 2 red bitmap as a metafile carries it: BITMAPINFOHEADER, then 24-bit rows of 8 bytes.
 inline constexpr qsizetype kDibBytes = 40 + 16;
 inline QByteArray dib2x2() {

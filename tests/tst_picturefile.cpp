@@ -130,6 +130,19 @@ private slots:
         QVERIFY(isRed(image.pixel(30, 48)));
     }
 
+    // Records whose counts agree with their sizes pass the checks and are drawn.
+    void metafileRecordsWithCounts_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("polyline") << fixtures::emfWith(fixtures::emfPolyline16(2));
+        QTest::newRow("text") << fixtures::emfWith(fixtures::emfText(2));
+    }
+    void metafileRecordsWithCounts() {
+        QFETCH(QByteArray, bytes);
+        const Picture picture = platform::loadPictureData(bytes, "emf");
+        QCOMPARE(picture.kind(), Picture::Kind::Metafile);
+        QVERIFY(isRed(rendered(picture).pixel(35, 60))); // inside the rectangle, off the line
+    }
+
     // Without a placeable header the file states no bounds: what it draws is the picture,
     // one logical unit a pixel.
     void windowsMetafileWithoutPlaceableHeader() {
@@ -212,6 +225,10 @@ private slots:
             << "tail.emf" << goodEmf + QByteArray(8, '\0') << metafile;
         QTest::newRow("emf description outside the header")
             << "desc.emf" << patched32(patched32(goodEmf, 60, 1000), 64, 88) << metafile;
+        QTest::newRow("emf description offset without length")
+            << "desc.emf" << patched32(goodEmf, 64, 80) << metafile;
+        QTest::newRow("emf points beyond their record") << "pts.emf" << emfWith(emfPolyline16(3)) << metafile;
+        QTest::newRow("emf text beyond its record") << "text.emf" << emfWith(emfText(3)) << metafile;
         QTest::newRow("emf end record palette outside it")
             << "pal.emf" << patched32(goodEmf, goodEmf.size() - 20 + 8, 100) << metafile;
         // A frame of 10 × 10 metres is 37795 × 37795 pixels at 96 dpi.

@@ -92,30 +92,43 @@ bool bitmapDataComplete(const QByteArray& d) {
         return false;
     const qint64 offBits = u32At(d, 10);
     const qint64 infoSize = u32At(d, 14);
-    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    qint64 width = 0, height = 0, bits = 0, compression = 0, colours = 0, entryBytes = 4;
     if (infoSize == 12) {
         width = u16At(d, 18);
         height = i16At(d, 20);
         bits = u16At(d, 24);
+        entryBytes = 3;
     } else if (infoSize >= 40 && 14 + infoSize <= length) {
         width = i32At(d, 18);
         height = i32At(d, 22);
         bits = u16At(d, 28);
         compression = u32At(d, 30);
+        colours = u32At(d, 46);
     } else {
         return false;
     }
     height = std::abs(height);
-    if (width <= 0 || height <= 0 || width > (1 << 24) || height > (1 << 24) || offBits >= length)
+    if (width <= 0 || height <= 0 || width > (1 << 24) || height > (1 << 24))
         return false;
 
     enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+    // The pixels start at the stated offset, but never before the colour table's end: the
+    // reader does not go back.
+    if (bits > 8)
+        colours = 0; // a table there is only a hint; the pixels are found by their offset
+    else if (colours == 0)
+        colours = qint64(1) << bits;
+    const qint64 masks = infoSize == 40 && compression == BitFields ? 12 : 0;
+    const qint64 start =
+        std::max(offBits, 14 + infoSize + masks + std::min<qint64>(colours, 1 << 16) * entryBytes);
+    if (start >= length)
+        return false;
     if (compression == Rgb || compression == BitFields || compression == AlphaBitFields) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        return rowBytes * height <= length - offBits;
+        return rowBytes * height <= length - start;
     }
     if (compression == Rle8 || compression == Rle4) {
-        qint64 at = offBits;
+        qint64 at = start;
         while (length - at >= 2) {
             const int count = uchar(d[at]), code = uchar(d[at + 1]);
             at += 2;
@@ -196,7 +209,7 @@ bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qin
         return false;
     }
     height = std::abs(height);
-    if (width <= 0 || height <= 0 || width * height * 4 > kMaxEmbeddedPixelBytes)
+    if (width <= 0 || height <= 0 || width > kMaxEmbeddedPixelBytes / 4 / height)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return false;
@@ -244,6 +257,9 @@ bool emfBitmapsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) 
     case 94: // EMR_CREATEDIBPATTERNBRUSHPT
         fields[0] = 16;
         break;
+    case 95: // EMR_EXTCREATEPEN: a pattern bitmap
+        fields[0] = 12;
+        break;
     default:
         return true;
     }
@@ -262,6 +278,102 @@ bool emfBitmapsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) 
             return false;
     }
     return true;
+}
+
+// A region (RGNDATA) of `bytes` bytes at `at`: a 32-byte header and its rectangles.
+bool emfRegionValid(const QByteArray& d, qint64 at, qint64 bytes) {
+    if (bytes < 32)
+        return false;
+    const qint64 count = u32At(d, at + 8);
+    return 32 + 16 * count <= bytes;
+}
+
+// Records that hold counted arrays: the converter reads as many elements as the count says,
+// so the count must agree with the record's size. (Records too short for their fixed fields
+// only read into the zeros placed after the file; see loadEmf.)
+bool emfCountsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) {
+    auto fits = [&](qint64 fixed, qint64 countAt, qint64 elementBytes) {
+        return size >= fixed && fixed + qint64(u32At(d, at + countAt)) * elementBytes <= size;
+    };
+    switch (type) {
+    case 2: // EMR_POLYBEZIER, POLYGON, POLYLINE, POLYBEZIERTO, POLYLINETO: points of 8 bytes
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return fits(28, 24, 8);
+    case 85: // the same with points of 4 bytes
+    case 86:
+    case 87:
+    case 88:
+    case 89:
+        return fits(28, 24, 4);
+    case 7: // EMR_POLYPOLYLINE, POLYPOLYGON: the polygons' point counts, then the points
+    case 8:
+    case 90: // the same with points of 4 bytes
+    case 91: {
+        if (size < 32)
+            return false;
+        const qint64 polygons = u32At(d, at + 24), points = u32At(d, at + 28);
+        const qint64 pointBytes = type == 90 || type == 91 ? 4 : 8;
+        if (32 + 4 * polygons + pointBytes * points > size)
+            return false;
+        qint64 total = 0; // the counts may not add up to more points than there are
+        for (qint64 i = 0; i < polygons; ++i)
+            total += u32At(d, at + 32 + 4 * i);
+        return total <= points;
+    }
+    case 56: // EMR_POLYDRAW: points, then a type byte for each
+        return fits(28, 24, 8 + 1);
+    case 92: // EMR_POLYDRAW16
+        return fits(28, 24, 4 + 1);
+    case 83:   // EMR_EXTTEXTOUTA
+    case 84: { // EMR_EXTTEXTOUTW
+        if (size < 76)
+            return false;
+        const qint64 chars = u32At(d, at + 44), offString = u32At(d, at + 48);
+        const quint32 options = u32At(d, at + 52);
+        const qint64 offDx = u32At(d, at + 72);
+        const qint64 charBytes = type == 84 ? 2 : 1;
+        if (chars != 0 && (offString < 76 || offString + chars * charBytes > size))
+            return false;
+        const qint64 dxBytes = options & 0x2000 ? 8 : 4; // ETO_PDY: x and y advances
+        return offDx == 0 || (offDx >= 76 && offDx + chars * dxBytes <= size);
+    }
+    case 49: // EMR_CREATEPALETTE: a 16-bit count of 4-byte entries
+        return size >= 16 && 16 + qint64(u16At(d, at + 14)) * 4 <= size;
+    case 50: // EMR_SETPALETTEENTRIES
+        return fits(20, 16, 4);
+    case 95: // EMR_EXTCREATEPEN: style entries
+        return fits(52, 48, 4);
+    case 70: // EMR_GDICOMMENT
+        return fits(12, 8, 1);
+    case 75: { // EMR_EXTSELECTCLIPRGN
+        if (size < 16)
+            return false;
+        const qint64 bytes = u32At(d, at + 8);
+        return 16 + bytes <= size && (bytes == 0 || emfRegionValid(d, at + 16, bytes));
+    }
+    case 71: // EMR_FILLRGN, FRAMERGN, INVERTRGN, PAINTRGN
+    case 72:
+    case 73:
+    case 74: {
+        const qint64 dataAt = type == 71 ? 32 : type == 72 ? 40 : 28;
+        if (size < dataAt)
+            return false;
+        const qint64 bytes = u32At(d, at + 24);
+        return dataAt + bytes <= size && emfRegionValid(d, at + dataAt, bytes);
+    }
+    case 118: { // EMR_GRADIENTFILL: vertices of 16 bytes, then rectangles or triangles
+        if (size < 36)
+            return false;
+        const qint64 vertices = u32At(d, at + 24), shapes = u32At(d, at + 28);
+        const qint64 shapeBytes = u32At(d, at + 32) == 2 ? 12 : 8;
+        return 36 + 16 * vertices + shapeBytes * shapes <= size;
+    }
+    default:
+        return true;
+    }
 }
 
 // WMF records that carry a bitmap, and where it starts in the record (after the size and
@@ -289,6 +401,7 @@ constexpr quint32 kEmrHeader = 1;
 constexpr quint32 kEmrEof = 14;
 constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
 constexpr qint64 kEmfHeaderSize = 88;
+constexpr qsizetype kEmfSlack = 4096; // more than any record's fixed fields
 
 struct EmfLayout {
     QSize size;     // pixels at 96 dpi
@@ -306,9 +419,10 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     if (headerSize < kEmfHeaderSize || headerSize % 4 != 0 || headerSize > length)
         return std::nullopt;
     // The description (UTF-16) and the pixel format, when present, lie inside the header.
+    // (An offset with no length is read as a string up to its first nul, so it is refused.)
     const qint64 nDescription = u32At(d, 60), offDescription = u32At(d, 64);
-    if (nDescription != 0 &&
-        (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
+    if ((nDescription != 0 || offDescription != 0) && (nDescription == 0 || offDescription < kEmfHeaderSize ||
+                                                       offDescription + 2 * nDescription > headerSize))
         return std::nullopt;
     if (headerSize >= 100) {
         const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
@@ -336,7 +450,7 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
             if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
                 return std::nullopt;
         }
-        if (!emfBitmapsValid(d, at, type, size))
+        if (!emfBitmapsValid(d, at, type, size) || !emfCountsValid(d, at, type, size))
             return std::nullopt;
         lastType = type;
         at += size;
@@ -382,7 +496,9 @@ Picture loadEmf(const QByteArray& data) {
     if (!layout)
         notValid(FileKind::Emf);
 
-    QByteArray contents = data; // the converter takes a writable buffer
+    // The converter takes a writable buffer. It reads each record's fixed fields without
+    // looking at the record's size, so zeros follow the file for it to read into.
+    QByteArray contents = data + QByteArray(kEmfSlack, '\0');
     char nameSpace[] = "";
     generatorOptions options{};
     options.nameSpace = nameSpace;
@@ -394,7 +510,7 @@ Picture loadEmf(const QByteArray& data) {
     options.imgHeight = 0;
     char* out = nullptr;
     size_t outLength = 0;
-    const int ok = emf2svg(contents.data(), size_t(contents.size()), &out, &outLength, &options);
+    const int ok = emf2svg(contents.data(), size_t(data.size()), &out, &outLength, &options);
     const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
     std::free(out);
     if (!ok || svg.isEmpty() || !svgParses(svg))
