@@ -98,6 +98,16 @@ private slots:
         QCOMPARE(picture.image().pixel(4, 2), fixtures::kBlue);
     }
 
+    // Pixels may name colours the file's table does not have: they are black, and drawing
+    // the bitmap reads nothing beyond the table.
+    void colourIndicesBeyondTheTable() {
+        const QByteArray bytes = patched32(fixtures::bmp(5, 3, 8), 46, 2); // two colours: 0 and 1
+        const Picture picture = platform::loadPictureFile(write("short.bmp", bytes));
+        QCOMPARE(picture.image().pixel(0, 0), fixtures::kRed); // index 1
+        QCOMPARE(picture.image().pixel(4, 2), qRgb(0, 0, 0));  // index 2
+        QCOMPARE(rendered(picture).pixel(4, 2), qRgb(0, 0, 0));
+    }
+
     void icon() {
         const Picture picture = platform::loadPictureFile(write("tile.ico", fixtures::ico(16, 16)));
         QCOMPARE(picture.kind(), Picture::Kind::Icon);
@@ -300,8 +310,13 @@ private slots:
         QCOMPARE(failureOf("no/such/dir/tile.ico"), QStringLiteral("Cannot open file no/such/dir/tile.ico"));
     }
 
-    // Files above the size cap are not read into memory, whatever they hold.
+    // Files above the size cap are refused whatever they hold, without being read in.
     void oversizedFile() {
+        const QString path = write("big.wmf", fixtures::wmf(true));
+        QFile file(path);
+        QVERIFY(file.resize(platform::kMaxPictureFileBytes + 1)); // sparse: nothing written
+        QCOMPARE(failureOf(path), QStringLiteral("Metafile is not valid"));
+
         QByteArray bytes = fixtures::bmp(4, 4, 24);
         bytes.append(QByteArray(platform::kMaxPictureFileBytes, '\0'));
         try {

@@ -171,6 +171,16 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
     QImage image = reader.read();
     if (image.isNull() || !withinPixelBudget(image.width(), image.height()))
         notValid(kind);
+    // A file's colour table may be shorter than the indices its pixels use, and drawing such
+    // an image reads past the table. Indices beyond the file's colours are black.
+    if (image.colorCount() > 0) {
+        const qsizetype entries = image.depth() == 1 ? 2 : 256;
+        if (image.colorCount() < entries) {
+            QList<QRgb> table = image.colorTable();
+            table.resize(entries, qRgb(0, 0, 0));
+            image.setColorTable(table);
+        }
+    }
     return kind == FileKind::Icon ? Picture::icon(std::move(image)) : Picture::bitmap(std::move(image));
 }
 
@@ -408,9 +418,10 @@ struct EmfLayout {
     QRectF viewBox; // the frame in the converter's SVG user space; invalid: the SVG's own
 };
 
-// The converter trusts every size and offset it reads, so nothing reaches it before the
-// records have been walked here: a header with the signature, records of at least 8 bytes,
-// 4-byte aligned and within the file, and the end-of-file record last.
+// The converter trusts every size, count and offset it reads, so nothing reaches it before
+// the records have been walked here: a header with the signature, records of at least 8
+// bytes, 4-byte aligned and within the file, the end-of-file record last, and the arrays,
+// strings and bitmaps that records point to inside those records.
 std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     const qint64 length = d.size();
     if (length < kEmfHeaderSize || u32At(d, 0) != kEmrHeader || u32At(d, 40) != kEmfSignature)
@@ -534,7 +545,8 @@ struct WmfLayout {
 
 // The player's record reader is only trusted with a file whose header agrees with its
 // records: header of 9 words, metafile size within the file, every record at least 3 words,
-// no larger than the stated largest record and inside the metafile, the 3-word end record last.
+// no larger than the stated largest record and inside the metafile, the 3-word end record
+// last, and every bitmap a record carries whole and of a sensible size.
 std::optional<WmfLayout> checkWmf(const QByteArray& d) {
     WmfLayout layout;
     qint64 start = 0;
@@ -836,6 +848,8 @@ Picture loadPictureFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(cannotOpen);
+    if (file.size() > kMaxPictureFileBytes)
+        notValid(*kind);
     // Read once, and never more than the largest file we accept (one byte more tells).
     const QByteArray data = file.read(kMaxPictureFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
