@@ -288,6 +288,12 @@ private slots:
             << "dib.wmf" << patched32(wmfBitmap(), kWmfBitmapAt + 8, 3) << metafile;
         QTest::newRow("wmf bitmap of 7 bits a pixel")
             << "dib.wmf" << patched16(wmfBitmap(), kWmfBitmapAt + 14, 7) << metafile;
+        // The same stretch record with its parameters but no bitmap after them.
+        QByteArray noBitmap = wmfBitmap().left(kWmfBitmapAt);
+        fixtures::set32(noBitmap, kWmfBitmapAt - 28, 14);
+        noBitmap.append(QByteArray::fromHex("030000000000"));
+        fixtures::set32(noBitmap, header + 6, quint32((noBitmap.size() - header) / 2));
+        QTest::newRow("wmf stretch record without its bitmap") << "dib.wmf" << noBitmap << metafile;
         QTest::newRow("emf bytes named wmf") << "tile.wmf" << emf() << metafile;
     }
     void failures() {

@@ -585,10 +585,13 @@ std::optional<WmfLayout> checkWmf(const QByteArray& d) {
         const quint16 function = u16At(d, at + 4);
         if (words < 3 || words > maxRecordWords || words * 2 > end - at)
             return std::nullopt;
-        // The record's bitmap, if it has one (a blit without a source has none).
+        // The record's bitmap. The two blits have none when the record is exactly as long
+        // as their parameters, (function >> 8) + 3 words; otherwise the player reads one.
         const qint64 bitmapAt = wmfBitmapOffset(function);
-        if (bitmapAt >= 0 && words * 2 >= bitmapAt + 12 &&
-            !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1))
+        const bool blitWithoutSource =
+            (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3;
+        if (bitmapAt >= 0 && !blitWithoutSource &&
+            (words * 2 < bitmapAt || !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1)))
             return std::nullopt;
         at += words * 2;
         if (function == 0) {
