@@ -427,6 +427,130 @@ QByteArray clickWave() {
     return wav;
 }
 
+// The record button glyphs, 35 x 35: navy symbols on the transparent colour.
+QImage recordGlyph(const QString& what) {
+    QImage img = canvas(35, 35);
+    QPainter p(&img);
+    begin(p);
+    const QColor ink(0, 0, 110), fill(90, 140, 230);
+    p.setPen(QPen(ink, 1));
+    p.setBrush(fill);
+    auto triangle = [&](double cx, bool right) {
+        const double s = right ? 1 : -1;
+        p.drawPolygon(
+            QPolygonF{QPointF(cx - s * 5, 10.5), QPointF(cx + s * 6, 17.5), QPointF(cx - s * 5, 24.5)});
+    };
+    if (what == "first") {
+        p.drawRect(QRectF(10.5, 10.5, 3, 14));
+        triangle(19, false);
+    } else if (what == "previous") {
+        triangle(17, false);
+    } else if (what == "next") {
+        triangle(18, true);
+    } else if (what == "last") {
+        triangle(16, true);
+        p.drawRect(QRectF(21.5, 10.5, 3, 14));
+    } else if (what == "add") {
+        p.drawRect(QRectF(15.5, 9.5, 4, 16));
+        p.drawRect(QRectF(9.5, 15.5, 16, 4));
+    } else if (what == "delete") {
+        p.drawRect(QRectF(9.5, 15.5, 16, 4));
+    } else if (what == "modify") {
+        p.drawPolygon(QPolygonF{QPointF(17.5, 10.5), QPointF(25.5, 23.5), QPointF(9.5, 23.5)});
+    } else if (what == "confirm") {
+        p.setPen(QPen(QColor(0, 110, 0), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{QPointF(10, 18), QPointF(15, 24), QPointF(25, 11)});
+    } else if (what == "cancel") {
+        p.setPen(QPen(QColor(170, 0, 0), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 11), QPointF(24, 24));
+        p.drawLine(QPointF(24, 11), QPointF(11, 24));
+    } else if (what == "refresh") {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(QRectF(10, 10, 15, 15), 60 * 16, 270 * 16);
+        p.setPen(QPen(ink, 1));
+        p.setBrush(fill);
+        p.drawPolygon(QPolygonF{QPointF(20, 6.5), QPointF(27, 11.5), QPointF(20, 15.5)});
+    }
+    return img;
+}
+
+// 450 x 6 dark blue textured strip with a thin light line.
+QImage separator() {
+    QImage img(450, 6, QImage::Format_RGB32);
+    Noise n(90, 41);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 450; ++x) {
+            const double v = n.at(x / 3.0, y * 2.0);
+            QColor c(int(10 + 25 * v), int(20 + 35 * v), int(90 + 70 * v));
+            if (y == 2)
+                c = QColor(170, 190, 240);
+            img.setPixel(x, y, c.rgb());
+        }
+    return img;
+}
+
+// 17 x 17 binoculars in 16 colours.
+QImage binoculars() {
+    QImage img = canvas(17, 17);
+    QPainter p(&img);
+    p.setPen(Qt::black);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawRect(2, 3, 4, 9);
+    p.drawRect(10, 3, 4, 9);
+    p.setBrush(QColor(128, 128, 128));
+    p.drawRect(6, 5, 4, 3);
+    p.setBrush(QColor(0, 255, 255));
+    p.drawEllipse(1, 10, 6, 5);
+    p.drawEllipse(9, 10, 6, 5);
+    return img;
+}
+
+// White words on a button face with a light border: one image per state, side by side.
+QImage wordButton(const QString& words, int width, const QVector<QColor>& faces, bool emblem) {
+    QImage img(width * faces.size(), 25, QImage::Format_RGB32);
+    img.fill(key);
+    QPainter p(&img);
+    QFont f("DejaVu Sans");
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    for (int i = 0; i < faces.size(); ++i) {
+        const QRect r(i * width, 0, width, 25);
+        if (faces[i].isValid()) {
+            p.fillRect(r.adjusted(0, 0, 0, -1), faces[i]);
+            p.setPen(QColor(170, 200, 240));
+            p.drawRect(r.adjusted(0, 0, -1, -2));
+        } else {
+            p.fillRect(r.adjusted(0, 0, 0, -1), QColor(235, 235, 235));
+        }
+        p.setPen(Qt::white);
+        p.drawText(r.adjusted(0, 0, emblem ? -22 : 0, -1), Qt::AlignCenter, words);
+        if (emblem) {
+            p.setBrush(QColor(255, 200, 40));
+            p.setPen(QColor(120, 80, 0));
+            p.drawEllipse(QRect(r.right() - 19, 6, 12, 12));
+        }
+    }
+    return img;
+}
+
+// 180 x 70 logo placeholder: the words "logo twojej firmy" inside an ellipse outline.
+QImage logoPlaceholder() {
+    QImage img(180, 70, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    begin(p);
+    p.setPen(QPen(QColor(0, 0, 128), 2));
+    p.drawEllipse(QRectF(6, 5, 168, 60));
+    QFont f("DejaVu Serif");
+    f.setPixelSize(17);
+    f.setItalic(true);
+    p.setFont(f);
+    p.drawText(img.rect(), Qt::AlignCenter, QStringLiteral("logo twojej firmy"));
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -449,6 +573,20 @@ int main(int argc, char** argv) {
     save(tealTexture(), out + "/textures/teal.bmp");
     save(marbleTexture(), out + "/textures/marble.bmp");
     save(orangeTile(), out + "/textures/orange.bmp");
+    for (const char* g :
+         {"first", "previous", "next", "last", "add", "delete", "modify", "confirm", "cancel", "refresh"})
+        save(recordGlyph(QString::fromLatin1(g)), out + "/record/" + g + ".bmp");
+    save(separator(), out + "/pages/separator.bmp");
+    save(binoculars(), out + "/pages/binoculars.bmp", true);
+    save(wordButton(QStringLiteral("dodaj do listy"), 105, {QColor(20, 40, 120)}, false),
+         out + "/pages/add-to-list.bmp");
+    save(wordButton(QStringLiteral("wczytaj teksturę"), 105,
+                    {QColor(0, 120, 120), QColor(), QColor(20, 40, 120)}, false),
+         out + "/pages/texture-button.bmp");
+    save(wordButton(QStringLiteral("wczytaj logo"), 185, {QColor(0, 120, 120), QColor(), QColor(20, 40, 120)},
+                    true),
+         out + "/pages/logo-button.bmp");
+    save(logoPlaceholder(), out + "/pages/logo.bmp");
     QDir().mkpath(out + "/icon");
     icon().save(out + "/icon/ledgora.png");
     QFile wav(out + "/Snd/buton.wav");

@@ -1,9 +1,7 @@
 #include "tools/snapshot.h"
 #include "app/Application.h"
-#include "platform/Fonts.h"
 
 #include <QDir>
-#include <QStyleFactory>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -29,8 +27,6 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ledgora::Application app(argv[0]);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    platform::loadApplicationFonts();
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     for (const auto& [name, write] : snapshot::parts()) {

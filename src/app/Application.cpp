@@ -1,6 +1,9 @@
 #include "app/Application.h"
 #include "platform/Error.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+
+#include <QStyleFactory>
 
 namespace ledgora {
 namespace {
@@ -12,6 +15,9 @@ Application::Application(const char* programName)
     : QApplication((argvStore[0] = const_cast<char*>(programName), argcStore), argvStore) {
     setApplicationName(QString::fromLatin1(title));
     setQuitOnLastWindowClosed(false); // the main window alone ends the program
+    // One look and one set of faces on every desktop.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    platform::loadApplicationFonts();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

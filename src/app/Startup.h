@@ -1,6 +1,7 @@
 #pragma once
 // Start-up: the seven windows, each created once in a fixed order, and the event loop.
-#include <QStringList>
+#include <QString>
+#include <functional>
 #include <memory>
 
 class TForm1;
@@ -30,11 +31,19 @@ struct Windows {
 // The windows of the running program (nullptr before start-up and after the end).
 Windows* windows();
 
-// Creates the seven windows in order, the main window first and the six others hidden.
-// `created`, if given, receives each window's name as it is created.
-std::unique_ptr<Windows> createWindows(QStringList* created = nullptr);
+// Called with each window's name right after it is created (tests watch the order, or
+// make a creation fail).
+using CreationHook = std::function<void(const QString& name)>;
 
-// The whole program: returns 0 in every case.
+// Creates the seven windows in order, the main window first and the six others hidden.
+std::unique_ptr<Windows> createWindows(const CreationHook& created = {});
+
+// With the application object made: creates the windows, runs the event loop until the
+// main window closes, destroys the windows. An error during start-up is shown in the
+// error box. Returns 0 in every case.
+int run(const CreationHook& created = {});
+
+// The whole program, from main(): returns 0 in every case.
 int runProgram(int argc, char** argv);
 
 } // namespace ledgora

@@ -3,6 +3,7 @@
 #include "pages/Layout.h"
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QCheckBox;
 namespace kit {
@@ -26,12 +27,23 @@ public:
     template <typename T> T* control(const QString& name) const { return qobject_cast<T*>(control(name)); }
 
     QCheckBox* CheckBox4() const;
+    // The invoice page's correction title (the hidden Label78), which the VAT invoice reads.
+    QString correctionTitle() const;
     QString statusText() const;
 
     void FormCreate();
+    // Repeats the 100 x 100 tile of ImageBufer over the eight page backgrounds.
+    void TileBackgrounds();
+    void SpeedButton2Click();
     void PageControl1Change();
     // The button sound: plays "Snd\buton.wav" when CheckBox4 is checked.
     void ButtonSound();
+
+    // The page backgrounds in the order they are painted.
+    static const std::array<const char*, 8> backgroundTargets;
+    // The squares each target receives for a screen of `screen` pixels, in copy order:
+    // rows of 100 from y = 0 while y <= height, within each columns while x <= width.
+    static std::vector<QRect> tileSquares(QSize screen);
 
     // Status band text per page index, as the page change sets it.
     static const std::array<QStringView, 9> statusTexts;

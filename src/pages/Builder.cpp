@@ -1,3 +1,4 @@
+#include "pages/Controls.h"
 #include "pages/Layout.h"
 #include "pages/PictureBox.h"
 #include "pages/Shape.h"
@@ -6,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QRadioButton>
@@ -30,25 +32,61 @@ bool isGraphic(Kind kind) {
 
 namespace {
 
+QColor rgb(int value) {
+    return QColor::fromRgb(QRgb(value));
+}
+
+QFont fontOf(const Font& f) {
+    return platform::pixelFont(f.family.toString(), f.pixelSize, f.bold, f.italic, f.underline);
+}
+
 QImage loadResource(const char* path) {
     if (!path)
         return {};
-    QImageReader reader(QString::fromLatin1(path));
-    return reader.read();
+    return QImageReader(QString::fromLatin1(path)).read();
 }
 
-void applyColours(QWidget* w, const Row& row) {
+QStringList strings(std::span<const QStringView> items) {
+    QStringList list;
+    for (QStringView item : items)
+        list << item.toString();
+    return list;
+}
+
+void applyColours(QWidget* w, const Row& row, const PageStyle& style) {
     QPalette pal = w->palette();
-    if (row.color != none) {
-        pal.setColor(QPalette::Window, QColor::fromRgb(QRgb(row.color)));
-        pal.setColor(QPalette::Button, QColor::fromRgb(QRgb(row.color)));
+    if (row.color != none && row.kind != Kind::Shape) {
+        pal.setColor(QPalette::Window, rgb(row.color));
+        pal.setColor(QPalette::Button, rgb(row.color));
         w->setAutoFillBackground(true);
     }
-    if (row.fontColor != none) {
-        pal.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(row.fontColor)));
-        pal.setColor(QPalette::ButtonText, QColor::fromRgb(QRgb(row.fontColor)));
+    int text = row.fontColor;
+    if (text == none && row.kind == Kind::Label)
+        text = style.labelColor;
+    if (row.kind == Kind::LinkLabel)
+        text = 0xffff00;
+    if (text != none) {
+        pal.setColor(QPalette::WindowText, rgb(text));
+        pal.setColor(QPalette::ButtonText, rgb(text));
     }
     w->setPalette(pal);
+}
+
+void styleGrid(RecordGrid* grid, const Row& row) {
+    const QString fixed = rgb(row.fixedColor == none ? 0x5252a5 : row.fixedColor).name();
+    const QString title = rgb(row.titleColor == none ? 0xffffff : row.titleColor).name();
+    const QString header =
+        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: 0;"
+                       " border-right: 1px solid #404040; border-bottom: 1px solid #404040;"
+                       " padding-left: 2px; }")
+            .arg(fixed, title);
+    grid->horizontalHeader()->setStyleSheet(header);
+    grid->verticalHeader()->setStyleSheet(header);
+    if (row.titleFont)
+        grid->horizontalHeader()->setFont(fontOf(*row.titleFont));
+    grid->horizontalHeader()->setFixedHeight(QFontMetrics(grid->horizontalHeader()->font()).height() + 5);
+    if (row.readOnly)
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 QWidget* create(const Row& row, QWidget* parent) {
@@ -57,7 +95,6 @@ QWidget* create(const Row& row, QWidget* parent) {
     case Kind::Label:
     case Kind::LinkLabel: {
         auto* label = new QLabel(text, parent);
-        label->setAttribute(Qt::WA_TranslucentBackground);
         if (row.kind == Kind::LinkLabel) {
             QFont f = label->font();
             f.setUnderline(true);
@@ -67,8 +104,7 @@ QWidget* create(const Row& row, QWidget* parent) {
         return label;
     }
     case Kind::Shape:
-        return new Shape(row.shape, row.color == none ? QColor(Qt::white) : QColor::fromRgb(QRgb(row.color)),
-                         parent);
+        return new Shape(row.shape, row.color == none ? QColor(Qt::white) : rgb(row.color), parent);
     case Kind::Picture: {
         auto* box = new PictureBox(parent);
         box->setStretch(row.stretch);
@@ -97,13 +133,53 @@ QWidget* create(const Row& row, QWidget* parent) {
     }
     case Kind::GroupBox:
         return new QGroupBox(text, parent);
+    case Kind::Edit: {
+        auto* edit = new QLineEdit(text, parent);
+        edit->setReadOnly(row.readOnly);
+        edit->setCursorPosition(0);
+        return edit;
+    }
+    case Kind::ComboBox:
+    case Kind::DropDownList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(row.kind == Kind::ComboBox);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems(strings(row.items));
+        combo->setCurrentIndex(-1);
+        if (combo->isEditable())
+            combo->setEditText(text);
+        return combo;
+    }
+    case Kind::FieldEdit:
+        return new FieldEdit(parent);
+    case Kind::FieldCombo: {
+        auto* combo = new FieldCombo(parent);
+        combo->addItems(strings(row.items));
+        combo->setCurrentIndex(-1);
+        return combo;
+    }
+    case Kind::LookupCombo:
+        return new LookupCombo(parent);
+    case Kind::DatePicker:
+        return new DatePicker(parent);
+    case Kind::RecordGrid:
+        return new RecordGrid(row.columns, parent);
     }
     return nullptr;
 }
 
+// The last control of `w`'s own focus chain: a group box hands on after its buttons.
+QWidget* chainTail(QWidget* w) {
+    QWidget* tail = w;
+    for (QObject* child : w->children())
+        if (auto* cw = qobject_cast<QWidget*>(child); cw && cw->focusPolicy() != Qt::NoFocus)
+            tail = cw;
+    return tail;
+}
+
 } // namespace
 
-Controls build(QWidget* parent, std::span<const Row> rows) {
+Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style) {
     Controls controls;
     std::vector<const Row*> order;
     for (const Row& row : rows)
@@ -117,15 +193,21 @@ Controls build(QWidget* parent, std::span<const Row> rows) {
         QWidget* owner = row->parent ? controls.value(QString::fromLatin1(row->parent), parent) : parent;
         QWidget* w = create(*row, owner);
         w->setObjectName(QString::fromLatin1(row->name));
-        if (row->font) {
-            const Font& f = *row->font;
-            w->setFont(platform::pixelFont(f.family.toString(), f.pixelSize, f.bold, f.italic, f.underline));
+        if (row->font)
+            w->setFont(fontOf(*row->font));
+        if (row->kind == Kind::LinkLabel) {
+            QFont f = w->font();
+            f.setUnderline(true);
+            w->setFont(f);
         }
-        applyColours(w, *row);
-        if (row->alignClient)
-            w->setGeometry(owner->rect());
-        else
-            w->setGeometry(row->geometry);
+        applyColours(w, *row, style);
+        if (auto* grid = qobject_cast<RecordGrid*>(w))
+            styleGrid(grid, *row);
+        if (!row->field.isEmpty())
+            w->setProperty("field", row->field.toString());
+        if (!row->listField.isEmpty())
+            w->setProperty("listField", row->listField.toString());
+        w->setGeometry(row->alignClient ? owner->rect() : row->geometry);
         if (row->kind == Kind::Label || row->kind == Kind::LinkLabel)
             w->adjustSize(); // labels size themselves to their text
         if (!row->hint.isEmpty()) {
@@ -138,15 +220,20 @@ Controls build(QWidget* parent, std::span<const Row> rows) {
         controls.insert(w->objectName(), w);
     }
 
+    // Controls inside a group box keep their creation order after the box.
     std::vector<const Row*> tabbed;
     for (const Row& row : rows)
-        if (row.tab >= 0)
+        if (row.tab >= 0 && !row.parent)
             tabbed.push_back(&row);
     std::stable_sort(tabbed.begin(), tabbed.end(),
                      [](const Row* a, const Row* b) { return a->tab < b->tab; });
-    for (size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(controls.value(QString::fromLatin1(tabbed[i - 1]->name)),
-                             controls.value(QString::fromLatin1(tabbed[i]->name)));
+    QWidget* previous = nullptr;
+    for (const Row* row : tabbed) {
+        QWidget* w = controls.value(QString::fromLatin1(row->name));
+        if (previous)
+            QWidget::setTabOrder(chainTail(previous), w);
+        previous = w;
+    }
     return controls;
 }
 

@@ -21,6 +21,14 @@ enum class Kind {
     CheckBox,
     RadioButton,
     GroupBox,
+    Edit,         // plain edit; `readOnly` takes the focus but no typing
+    ComboBox,     // editable combo box: typed text or a pick from `items`
+    DropDownList, // combo box that only picks from `items`
+    FieldEdit,    // record field edit bound to no data: empty, no typing
+    FieldCombo,   // record field combo: drops its list, keeps no choice
+    LookupCombo,  // record lookup: empty, its list never opens
+    DatePicker,   // date only, short format, drop-down month calendar
+    RecordGrid,   // column titles and no records
 };
 
 // Graphic controls always lie below windowed ones, whatever the table order.
@@ -39,6 +47,15 @@ struct Font {
     bool underline = false;
 };
 
+// A record grid's column: the record field, the title shown (empty: the field name),
+// its width and the pick list offered while a cell of it is edited.
+struct Column {
+    QStringView field;
+    QStringView title = {};
+    int width = 64;
+    std::span<const QStringView> pickList = {};
+};
+
 struct Row {
     const char* name = nullptr;
     Kind kind = Kind::Label;
@@ -50,8 +67,16 @@ struct Row {
     int glyphs = 1;                // images side by side in a glyph strip
     int color = none;              // background or fill
     int fontColor = none;
-    const Font* font = nullptr; // nullptr: the parent's font
-    int tab = -1;               // position in the tab order, -1: not in it
+    const Font* font = nullptr;              // nullptr: the parent's font
+    int tab = -1;                            // position in the tab order, -1: not in it
+    std::span<const QStringView> items = {}; // combo box items
+    std::span<const Column> columns = {};    // record grid columns
+    QStringView field = {};                  // record field of a field control (lookup: key field)
+    QStringView listField = {};              // lookup combo: the field its list shows
+    int fixedColor = none;                   // record grid: title row and indicator column
+    const Font* titleFont = nullptr;         // record grid titles
+    int titleColor = none;
+    bool readOnly = false;
     ShapeKind shape = ShapeKind::Ellipse;
     bool checked = false;
     bool hidden = false;
@@ -63,8 +88,13 @@ struct Row {
 // The widgets built from a table, by name.
 using Controls = QHash<QString, QWidget*>;
 
+// What a table leaves to its page: the colour of labels that name none.
+struct PageStyle {
+    int labelColor = none;
+};
+
 // Builds `rows` onto `parent`: graphic controls first, then windowed ones, each group in
 // table order; then the tab order. Returns every control by name.
-Controls build(QWidget* parent, std::span<const Row> rows);
+Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style = {});
 
 } // namespace kit

@@ -66,6 +66,11 @@ void SpeedButton::paintEvent(QPaintEvent*) {
         state = 1;
     else if (down && count_ > 2)
         state = 2;
+    if (!text().isEmpty()) {
+        p.setPen(palette().buttonText().color());
+        p.setFont(font());
+        p.drawText(r.translated(down ? QPoint(1, 1) : QPoint()), Qt::AlignCenter, text());
+    }
     const QImage glyph = glyphImage(state);
     if (glyph.isNull())
         return;

@@ -25,6 +25,10 @@ void loadApplicationFonts() {
 QFont pixelFont(const QString& family, int pixelSize, bool bold, bool italic, bool underline) {
     QFont font(family);
     font.setPixelSize(pixelSize);
+    // The classic MS Sans Serif comes as a single 8 pt strike (11 px characters); at any other
+    // size take the nearest scalable sans face rather than a wrongly sized one.
+    if (pixelSize != 11 && !QFontDatabase::isScalable(family))
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);

@@ -1,0 +1,60 @@
+#pragma once
+// The record controls of the pages, bound to no data in this edition, and the date picker.
+#include "pages/Layout.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTableWidget>
+
+namespace kit {
+
+// The date pickers start at this date, whatever today's date is.
+inline QDate startDate() {
+    return {2000, 9, 4};
+}
+
+// Shows empty and takes no typing; it still takes the focus.
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit FieldEdit(QWidget* parent = nullptr);
+};
+
+// Drops its list down, but a chosen item is not kept: the box stays empty.
+class FieldCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FieldCombo(QWidget* parent = nullptr);
+};
+
+// Shows an empty box and takes the focus when clicked; its list never opens.
+class LookupCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit LookupCombo(QWidget* parent = nullptr);
+    void showPopup() override {}
+};
+
+// Date only, in the short date format, picked from a drop-down month calendar.
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DatePicker(QWidget* parent = nullptr);
+};
+
+// Column titles, the title row and a narrow row-indicator column in the fixed colour,
+// column and row lines, resizable columns, and no records.
+class RecordGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit RecordGrid(std::span<const Column> columns, QWidget* parent = nullptr);
+    QString field(int column) const;
+    QStringList pickList(int column) const;
+
+private:
+    std::vector<QStringList> pickLists_;
+    QStringList fields_;
+};
+
+} // namespace kit

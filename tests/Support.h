@@ -1,0 +1,58 @@
+#pragma once
+// Shared test support: recorders for the platform stand-ins and a main() that makes the
+// program's own application object.
+#include "app/Application.h"
+#include "platform/MessageBox.h"
+#include "platform/PictureDialog.h"
+#include "platform/Programs.h"
+#include "platform/Sound.h"
+
+#include <QStringList>
+#include <QTest>
+#include <vector>
+
+namespace testing {
+
+struct SoundRecorder : platform::SoundSink {
+    QStringList played;
+    SoundRecorder() { platform::setSoundSink(this); }
+    ~SoundRecorder() override { platform::setSoundSink(nullptr); }
+    void play(const QString& path) override { played << path; }
+};
+
+struct MessageRecorder : platform::MessageSink {
+    std::vector<platform::BoxRequest> boxes;
+    MessageRecorder() { platform::setMessageSink(this); }
+    ~MessageRecorder() override { platform::setMessageSink(nullptr); }
+    void show(const platform::BoxRequest& request) override { boxes.push_back(request); }
+};
+
+struct ProgramRecorder : platform::ProgramStarter {
+    QStringList started;
+    ProgramRecorder() { platform::setProgramStarter(this); }
+    ~ProgramRecorder() override { platform::setProgramStarter(nullptr); }
+    void start(const QString& commandLine) override { started << commandLine; }
+};
+
+// Answers the open-picture dialog with a path (empty: the user cancels).
+struct PictureDialogStub : platform::PictureDialog {
+    QString answer;
+    QStringList filters;
+    int runs = 0;
+    PictureDialogStub() { platform::setPictureDialog(this); }
+    ~PictureDialogStub() override { platform::setPictureDialog(nullptr); }
+    QString run(const QStringList& nameFilters) override {
+        ++runs;
+        filters = nameFilters;
+        return answer;
+    }
+};
+
+} // namespace testing
+
+#define LEDGORA_TEST_MAIN(TestClass)                                                                         \
+    int main(int argc, char** argv) {                                                                        \
+        ledgora::Application app(argv[0]);                                                                   \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }
