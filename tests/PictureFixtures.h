@@ -245,26 +245,26 @@ inline QByteArray dib2x2() {
     return b;
 }
 
-// The enhanced metafile of emf(), with the rectangle drawn as that bitmap stretched over
-// (25, 25)-(75, 75) instead. The bitmap's header starts at kEmfBitmapAt.
-inline constexpr qsizetype kEmfBitmapAt = 88 + 80;
-inline QByteArray emfBitmap() {
+// The enhanced metafile of emf(), with the rectangle drawn as a 2 × 2 bitmap stretched over
+// (25, 25)-(75, 75) instead: `info` is its header and colours, `bits` its pixels.
+inline QByteArray emfStretchDib(const QByteArray& info, const QByteArray& bits) {
     QByteArray b = emf().left(88);
     put32(b, 81); // EMR_STRETCHDIBITS
-    put32(b, quint32(80 + kDibBytes));
+    put32(b, quint32(80 + info.size() + bits.size()));
     for (quint32 v : {25u, 25u, 75u, 75u}) // bounds
         put32(b, v);
     for (quint32 v : {25u, 25u, 0u, 0u, 2u, 2u}) // destination and source corners, source size
         put32(b, v);
     put32(b, 80); // header and colours
-    put32(b, 40);
-    put32(b, 120); // pixels
-    put32(b, 16);
+    put32(b, quint32(info.size()));
+    put32(b, quint32(80 + info.size())); // pixels
+    put32(b, quint32(bits.size()));
     put32(b, 0);          // RGB colours
     put32(b, 0x00CC0020); // SRCCOPY
     put32(b, 50);         // destination size
     put32(b, 50);
-    b.append(dib2x2());
+    b.append(info);
+    b.append(bits);
     put32(b, 14); // EMR_EOF
     put32(b, 20);
     put32(b, 0);
@@ -273,6 +273,13 @@ inline QByteArray emfBitmap() {
     set32(b, 48, quint32(b.size()));
     set32(b, 52, 3);
     return b;
+}
+
+// The 24-bit 2 × 2 red bitmap so; its header starts at kEmfBitmapAt.
+inline constexpr qsizetype kEmfBitmapAt = 88 + 80;
+inline QByteArray emfBitmap() {
+    const QByteArray dib = dib2x2();
+    return emfStretchDib(dib.left(40), dib.mid(40));
 }
 
 // Windows metafile, with or without the placeable header: logical space 0..1000 both ways,

@@ -198,6 +198,9 @@ private slots:
         QTest::newRow("bmp cut in its pixels") << "cut.bmp" << bmp(64, 64, 24).left(2000) << bitmap;
         QTest::newRow("8-bit bmp cut in its pixels") << "cut.bmp" << bmp(64, 64, 8).left(4000) << bitmap;
         QTest::newRow("run-length bmp without its end mark") << "cut.bmp" << rle8(false) << bitmap;
+        QByteArray offTheEdge = rle8(true);
+        offTheEdge[14 + 40 + 256 * 4] = char(255); // a first run of 255 pixels on a 5-pixel row
+        QTest::newRow("run-length bmp running off its width") << "edge.bmp" << offTheEdge << bitmap;
         QTest::newRow("bmp cut in its header") << "cut.bmp" << bmp(64, 64, 24).left(30) << bitmap;
         // 20000 × 20000 pixels need 1.6 GB: refused from the header, before any pixel is read.
         QTest::newRow("bmp of huge stated size")

@@ -83,6 +83,44 @@ qint32 i32At(const QByteArray& d, qint64 at) {
 
 // ---- BMP and ICO -------------------------------------------------------------------------
 
+// Run-length encoded pixels (8 or 4 bits a pixel), walked the way a decoder draws them on a
+// width × height bitmap: whether they reach the end-of-bitmap mark, and whether every run
+// stays on the bitmap. Decoders that trust the runs write as far as they say.
+enum class RunLengths { Ended, Unended, OffTheBitmap };
+RunLengths walkRunLengths(const QByteArray& d, qint64 at, qint64 end, qint64 width, qint64 height,
+                          bool nibbles) {
+    qint64 x = 0, y = 0;
+    while (end - at >= 2) {
+        const int count = uchar(d[at]), code = uchar(d[at + 1]);
+        at += 2;
+        if (count != 0) { // `count` pixels of one value
+            if (y >= height || x + count > width)
+                return RunLengths::OffTheBitmap;
+            x += count;
+        } else if (code == 0) { // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {
+            return RunLengths::Ended;
+        } else if (code == 2) { // move by (dx, dy)
+            if (end - at < 2)
+                return RunLengths::Unended;
+            x += uchar(d[at]);
+            y += uchar(d[at + 1]);
+            at += 2;
+            if (x > width || y > height)
+                return RunLengths::OffTheBitmap;
+        } else { // `code` pixels given one by one, padded to a whole word
+            if (y >= height || x + code > width)
+                return RunLengths::OffTheBitmap;
+            x += code;
+            const qint64 bytes = nibbles ? (code + 1) / 2 : code;
+            at += (bytes + 1) / 2 * 2;
+        }
+    }
+    return RunLengths::Unended;
+}
+
 // The bitmap reader gives back a picture partly filled when the pixel data runs out early;
 // a cut file is refused here instead. True when the pixels the header describes are all in
 // the file (for run-length data: the end-of-bitmap mark is reached inside the file).
@@ -127,27 +165,8 @@ bool bitmapDataComplete(const QByteArray& d) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
         return rowBytes * height <= length - start;
     }
-    if (compression == Rle8 || compression == Rle4) {
-        qint64 at = start;
-        while (length - at >= 2) {
-            const int count = uchar(d[at]), code = uchar(d[at + 1]);
-            at += 2;
-            if (count != 0)
-                continue; // a run: count copies of one value
-            if (code == 1)
-                return true; // end of bitmap
-            if (code == 0)
-                continue; // end of line
-            if (code == 2) {
-                at += 2; // move by (dx, dy)
-                continue;
-            }
-            // `code` pixels given one by one, padded to a whole word
-            const qint64 bytes = compression == Rle8 ? code : (code + 1) / 2;
-            at += (bytes + 1) / 2 * 2;
-        }
-        return false;
-    }
+    if (compression == Rle8 || compression == Rle4)
+        return walkRunLengths(d, start, length, width, height, compression == Rle4) == RunLengths::Ended;
     return true; // other encodings: the reader refuses what it cannot decode
 }
 
@@ -198,8 +217,10 @@ bool svgParses(const QByteArray& svg) {
 constexpr qint64 kMaxEmbeddedPixelBytes = kMaxPicturePixelBytes / 4;
 
 // A device-independent bitmap at `at`: header and colour table within `headerBytes`; the
-// pixels within `bitsBytes`, or, when that is negative, right after the colour table.
-bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qint64 bitsBytes) {
+// pixels `bitsBytes` from `bitsAt`, or, when `bitsAt` is negative, right after the colour
+// table up to the end of `headerBytes`.
+bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qint64 bitsAt,
+                         qint64 bitsBytes) {
     if (headerBytes < 12)
         return false;
     const qint64 headerSize = u32At(d, at);
@@ -231,12 +252,15 @@ bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qin
     const qint64 tableBytes = colours * entryBytes + (compression == BitFields && headerSize == 40 ? 12 : 0);
     if (colours > 4096 || headerSize + tableBytes > headerBytes)
         return false;
-    if (bitsBytes < 0)
+    if (bitsAt < 0) {
+        bitsAt = at + headerSize + tableBytes;
         bitsBytes = headerBytes - headerSize - tableBytes;
+    }
     if (compression == Rgb || compression == BitFields)
         return (width * bits + 31) / 32 * 4 * height <= bitsBytes;
-    if (compression == Rle8 || compression == Rle4)
-        return bitsBytes > 0;
+    if ((compression == Rle8 && bits == 8) || (compression == Rle4 && bits == 4))
+        return walkRunLengths(d, bitsAt, bitsAt + bitsBytes, width, height, compression == Rle4) ==
+               RunLengths::Ended;
     return false; // JPEG or PNG inside a metafile: not drawn by either converter
 }
 
@@ -284,7 +308,7 @@ bool emfBitmapsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) 
             continue; // no bitmap: a plain pattern or raster operation
         if (offBmi < 8 || offBmi + cbBmi > size || offBits < 8 || offBits + cbBits > size)
             return false;
-        if (!embeddedBitmapValid(d, at + offBmi, cbBmi, cbBits))
+        if (!embeddedBitmapValid(d, at + offBmi, cbBmi, at + offBits, cbBits))
             return false;
     }
     return true;
@@ -591,7 +615,7 @@ std::optional<WmfLayout> checkWmf(const QByteArray& d) {
         const bool blitWithoutSource =
             (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3;
         if (bitmapAt >= 0 && !blitWithoutSource &&
-            (words * 2 < bitmapAt || !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1)))
+            (words * 2 < bitmapAt || !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1, -1)))
             return std::nullopt;
         at += words * 2;
         if (function == 0) {
