@@ -183,6 +183,105 @@ inline QByteArray emf() {
     return b;
 }
 
+// emf() with one more record before its end record.
+inline QByteArray emfWith(const QByteArray& record) {
+    QByteArray b = emf();
+    b.insert(b.size() - 20, record);
+    set32(b, 48, quint32(b.size()));
+    set32(b, 52, 6);
+    return b;
+}
+
+// EMR_POLYLINE16 stating `count` points and holding the two given.
+inline QByteArray emfPolyline16(quint32 count) {
+    QByteArray r;
+    put32(r, 87);
+    put32(r, 28 + 8);
+    for (quint32 v : {25u, 25u, 75u, 75u})
+        put32(r, v);
+    put32(r, count);
+    for (quint16 v : {25, 25, 75, 75})
+        put16(r, v);
+    return r;
+}
+
+// EMR_EXTTEXTOUTW stating `chars` characters and holding the two of "Ab", with advances.
+inline QByteArray emfText(quint32 chars) {
+    QByteArray r;
+    put32(r, 84);
+    put32(r, 76 + 4 + 8);
+    for (quint32 v : {25u, 25u, 75u, 40u}) // bounds
+        put32(r, v);
+    put32(r, 1); // GM_COMPATIBLE
+    put32(r, 0);
+    put32(r, 0);
+    put32(r, 25); // reference point
+    put32(r, 25);
+    put32(r, chars);
+    put32(r, 76); // the string
+    put32(r, 0);  // options
+    for (quint32 v : {0u, 0u, 0u, 0u})
+        put32(r, v);
+    put32(r, 80); // the advances
+    r.append("A\0b\0", 4);
+    put32(r, 8);
+    put32(r, 8);
+    return r;
+}
+
+// A 2 × 2 red bitmap as a metafile carries it: BITMAPINFOHEADER, then 24-bit rows of 8 bytes.
+inline constexpr qsizetype kDibBytes = 40 + 16;
+inline QByteArray dib2x2() {
+    QByteArray b;
+    put32(b, 40);
+    put32(b, 2);
+    put32(b, 2);
+    put16(b, 1);
+    put16(b, 24);
+    for (int i = 0; i < 6; ++i)
+        put32(b, 0);
+    for (int row = 0; row < 2; ++row)
+        b.append(QByteArray::fromHex("0000ff0000ff0000"));
+    return b;
+}
+
+// The enhanced metafile of emf(), with the rectangle drawn as a 2 × 2 bitmap stretched over
+// (25, 25)-(75, 75) instead: `info` is its header and colours, `bits` its pixels.
+inline QByteArray emfStretchDib(const QByteArray& info, const QByteArray& bits) {
+    QByteArray b = emf().left(88);
+    put32(b, 81); // EMR_STRETCHDIBITS
+    put32(b, quint32(80 + info.size() + bits.size()));
+    for (quint32 v : {25u, 25u, 75u, 75u}) // bounds
+        put32(b, v);
+    for (quint32 v : {25u, 25u, 0u, 0u, 2u, 2u}) // destination and source corners, source size
+        put32(b, v);
+    put32(b, 80); // header and colours
+    put32(b, quint32(info.size()));
+    put32(b, quint32(80 + info.size())); // pixels
+    put32(b, quint32(bits.size()));
+    put32(b, 0);          // RGB colours
+    put32(b, 0x00CC0020); // SRCCOPY
+    put32(b, 50);         // destination size
+    put32(b, 50);
+    b.append(info);
+    b.append(bits);
+    put32(b, 14); // EMR_EOF
+    put32(b, 20);
+    put32(b, 0);
+    put32(b, 16);
+    put32(b, 20);
+    set32(b, 48, quint32(b.size()));
+    set32(b, 52, 3);
+    return b;
+}
+
+// The 24-bit 2 × 2 red bitmap so; its header starts at kEmfBitmapAt.
+inline constexpr qsizetype kEmfBitmapAt = 88 + 80;
+inline QByteArray emfBitmap() {
+    const QByteArray dib = dib2x2();
+    return emfStretchDib(dib.left(40), dib.mid(40));
+}
+
 // Windows metafile, with or without the placeable header: logical space 0..1000 both ways,
 // 1000 units an inch (so 96 × 96 pixels), a red rectangle from (250, 250) to (750, 750).
 inline constexpr qsizetype kPlaceableSize = 22;
@@ -232,6 +331,26 @@ inline QByteArray wmf(bool placeable) {
     put32(b, 3); // end of file
     put16(b, 0);
     set32(b, start + 6, quint32((b.size() - start) / 2));
+    return b;
+}
+
+// The placeable metafile of wmf(true), with the rectangle drawn as the 2 × 2 bitmap stretched
+// over (250, 250)-(750, 750). The bitmap's header starts at kWmfBitmapAt.
+inline constexpr qsizetype kWmfBitmapAt = kPlaceableSize + 18 + 10 + 10 + 28;
+inline QByteArray wmfBitmap() {
+    QByteArray b = wmf(true).left(kPlaceableSize + 18 + 10 + 10); // headers, window origin and extent
+    const quint32 words = quint32(28 + kDibBytes) / 2;
+    put32(b, words); // StretchDIB
+    put16(b, 0x0F43);
+    put32(b, 0x00CC0020);                              // SRCCOPY
+    put16(b, 0);                                       // RGB colours
+    for (quint16 v : {2, 2, 0, 0, 500, 500, 250, 250}) // source h, w, y, x; destination h, w, y, x
+        put16(b, v);
+    b.append(dib2x2());
+    put32(b, 3);
+    put16(b, 0);
+    set32(b, kPlaceableSize + 6, quint32((b.size() - kPlaceableSize) / 2));
+    set32(b, kPlaceableSize + 12, words);
     return b;
 }
 

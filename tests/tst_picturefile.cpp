@@ -98,6 +98,16 @@ private slots:
         QCOMPARE(picture.image().pixel(4, 2), fixtures::kBlue);
     }
 
+    // Pixels may name colours the file's table does not have: they are black, and drawing
+    // the bitmap reads nothing beyond the table.
+    void colourIndicesBeyondTheTable() {
+        const QByteArray bytes = patched32(fixtures::bmp(5, 3, 8), 46, 2); // two colours: 0 and 1
+        const Picture picture = platform::loadPictureFile(write("short.bmp", bytes));
+        QCOMPARE(picture.image().pixel(0, 0), fixtures::kRed); // index 1
+        QCOMPARE(picture.image().pixel(4, 2), qRgb(0, 0, 0));  // index 2
+        QCOMPARE(rendered(picture).pixel(4, 2), qRgb(0, 0, 0));
+    }
+
     void icon() {
         const Picture picture = platform::loadPictureFile(write("tile.ico", fixtures::ico(16, 16)));
         QCOMPARE(picture.kind(), Picture::Kind::Icon);
@@ -105,10 +115,21 @@ private slots:
         QCOMPARE(picture.image().pixel(8, 8), fixtures::kRed);
     }
 
-    // A metafile is shown at its stated frame: the rectangle sits in the middle with blank
-    // margins, not stretched over the whole picture as if the drawing were the picture.
-    void enhancedMetafileShownAtItsFrame() {
-        const Picture picture = platform::loadPictureFile(write("tile.EMF", fixtures::emf()));
+    // A metafile is shown at its stated bounds (the EMF frame, the WMF placeable box): the
+    // drawing sits in the middle with blank margins, not stretched over the whole picture as
+    // if what it drew were the picture.
+    void metafilesShownAtTheirBounds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("emf rectangle") << "tile.EMF" << fixtures::emf();
+        QTest::newRow("emf bitmap") << "tile.emf" << fixtures::emfBitmap();
+        QTest::newRow("placeable wmf rectangle") << "tile.wmf" << fixtures::wmf(true);
+        QTest::newRow("placeable wmf bitmap") << "tile.Wmf" << fixtures::wmfBitmap();
+    }
+    void metafilesShownAtTheirBounds() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const Picture picture = platform::loadPictureFile(write(name, bytes));
         QCOMPARE(picture.kind(), Picture::Kind::Metafile);
         QCOMPARE(picture.size(), QSize(96, 96));
         const QImage image = rendered(picture);
@@ -119,16 +140,17 @@ private slots:
         QVERIFY(isRed(image.pixel(30, 48)));
     }
 
-    void windowsMetafileShownAtPlaceableBounds() {
-        const Picture picture = platform::loadPictureFile(write("tile.wmf", fixtures::wmf(true)));
+    // Records whose counts agree with their sizes pass the checks and are drawn.
+    void metafileRecordsWithCounts_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("polyline") << fixtures::emfWith(fixtures::emfPolyline16(2));
+        QTest::newRow("text") << fixtures::emfWith(fixtures::emfText(2));
+    }
+    void metafileRecordsWithCounts() {
+        QFETCH(QByteArray, bytes);
+        const Picture picture = platform::loadPictureData(bytes, "emf");
         QCOMPARE(picture.kind(), Picture::Kind::Metafile);
-        QCOMPARE(picture.size(), QSize(96, 96));
-        const QImage image = rendered(picture);
-        QVERIFY(isRed(image.pixel(48, 48)));
-        QVERIFY(isWhite(image.pixel(5, 5)));
-        QVERIFY(isWhite(image.pixel(90, 90)));
-        QVERIFY(isWhite(image.pixel(15, 48)));
-        QVERIFY(isRed(image.pixel(30, 48)));
+        QVERIFY(isRed(rendered(picture).pixel(35, 60))); // inside the rectangle, off the line
     }
 
     // Without a placeable header the file states no bounds: what it draws is the picture,
@@ -176,6 +198,9 @@ private slots:
         QTest::newRow("bmp cut in its pixels") << "cut.bmp" << bmp(64, 64, 24).left(2000) << bitmap;
         QTest::newRow("8-bit bmp cut in its pixels") << "cut.bmp" << bmp(64, 64, 8).left(4000) << bitmap;
         QTest::newRow("run-length bmp without its end mark") << "cut.bmp" << rle8(false) << bitmap;
+        QByteArray offTheEdge = rle8(true);
+        offTheEdge[14 + 40 + 256 * 4] = char(255); // a first run of 255 pixels on a 5-pixel row
+        QTest::newRow("run-length bmp running off its width") << "edge.bmp" << offTheEdge << bitmap;
         QTest::newRow("bmp cut in its header") << "cut.bmp" << bmp(64, 64, 24).left(30) << bitmap;
         // 20000 × 20000 pixels need 1.6 GB: refused from the header, before any pixel is read.
         QTest::newRow("bmp of huge stated size")
@@ -213,11 +238,24 @@ private slots:
             << "tail.emf" << goodEmf + QByteArray(8, '\0') << metafile;
         QTest::newRow("emf description outside the header")
             << "desc.emf" << patched32(patched32(goodEmf, 60, 1000), 64, 88) << metafile;
+        QTest::newRow("emf description offset without length")
+            << "desc.emf" << patched32(goodEmf, 64, 80) << metafile;
+        QTest::newRow("emf points beyond their record") << "pts.emf" << emfWith(emfPolyline16(3)) << metafile;
+        QTest::newRow("emf text beyond its record") << "text.emf" << emfWith(emfText(3)) << metafile;
         QTest::newRow("emf end record palette outside it")
             << "pal.emf" << patched32(goodEmf, goodEmf.size() - 20 + 8, 100) << metafile;
         // A frame of 10 × 10 metres is 37795 × 37795 pixels at 96 dpi.
         QTest::newRow("emf of huge stated size")
             << "huge.emf" << patched32(patched32(goodEmf, 32, 1000000), 36, 1000000) << metafile;
+        QTest::newRow("emf bitmap of huge stated size")
+            << "dib.emf" << patched32(patched32(emfBitmap(), kEmfBitmapAt + 4, 5000), kEmfBitmapAt + 8, 5000)
+            << metafile;
+        QTest::newRow("emf bitmap pixels beyond their count")
+            << "dib.emf" << patched32(emfBitmap(), kEmfBitmapAt + 8, 3) << metafile;
+        QTest::newRow("emf bitmap header beyond the record")
+            << "dib.emf" << patched32(emfBitmap(), 88 + 48, 80 + 40) << metafile;
+        QTest::newRow("emf bitmap of no width")
+            << "dib.emf" << patched32(emfBitmap(), kEmfBitmapAt + 4, 0) << metafile;
         QTest::newRow("wmf bytes named emf") << "tile.emf" << wmf(true) << metafile;
 
         const QByteArray goodWmf = wmf(true);
@@ -246,6 +284,19 @@ private slots:
         QTest::newRow("wmf of huge stated size")
             << "huge.wmf" << patched16(patched16(patched16(goodWmf, 6, quint16(-32768)), 10, 32767), 14, 1)
             << metafile;
+        QTest::newRow("wmf bitmap of huge stated size")
+            << "dib.wmf" << patched32(patched32(wmfBitmap(), kWmfBitmapAt + 4, 5000), kWmfBitmapAt + 8, 5000)
+            << metafile;
+        QTest::newRow("wmf bitmap pixels beyond the record")
+            << "dib.wmf" << patched32(wmfBitmap(), kWmfBitmapAt + 8, 3) << metafile;
+        QTest::newRow("wmf bitmap of 7 bits a pixel")
+            << "dib.wmf" << patched16(wmfBitmap(), kWmfBitmapAt + 14, 7) << metafile;
+        // The same stretch record with its parameters but no bitmap after them.
+        QByteArray noBitmap = wmfBitmap().left(kWmfBitmapAt);
+        fixtures::set32(noBitmap, kWmfBitmapAt - 28, 14);
+        noBitmap.append(QByteArray::fromHex("030000000000"));
+        fixtures::set32(noBitmap, header + 6, quint32((noBitmap.size() - header) / 2));
+        QTest::newRow("wmf stretch record without its bitmap") << "dib.wmf" << noBitmap << metafile;
         QTest::newRow("emf bytes named wmf") << "tile.wmf" << emf() << metafile;
     }
     void failures() {
@@ -268,8 +319,13 @@ private slots:
         QCOMPARE(failureOf("no/such/dir/tile.ico"), QStringLiteral("Cannot open file no/such/dir/tile.ico"));
     }
 
-    // Files above the size cap are not read into memory, whatever they hold.
+    // Files above the size cap are refused whatever they hold, without being read in.
     void oversizedFile() {
+        const QString path = write("big.wmf", fixtures::wmf(true));
+        QFile file(path);
+        QVERIFY(file.resize(platform::kMaxPictureFileBytes + 1)); // sparse: nothing written
+        QCOMPARE(failureOf(path), QStringLiteral("Metafile is not valid"));
+
         QByteArray bytes = fixtures::bmp(4, 4, 24);
         bytes.append(QByteArray(platform::kMaxPictureFileBytes, '\0'));
         try {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 #include <emf2svg.h>
@@ -82,6 +83,44 @@ qint32 i32At(const QByteArray& d, qint64 at) {
 
 // ---- BMP and ICO -------------------------------------------------------------------------
 
+// Run-length encoded pixels (8 or 4 bits a pixel), walked the way a decoder draws them on a
+// width × height bitmap: whether they reach the end-of-bitmap mark, and whether every run
+// stays on the bitmap. Decoders that trust the runs write as far as they say.
+enum class RunLengths { Ended, Unended, OffTheBitmap };
+RunLengths walkRunLengths(const QByteArray& d, qint64 at, qint64 end, qint64 width, qint64 height,
+                          bool nibbles) {
+    qint64 x = 0, y = 0;
+    while (end - at >= 2) {
+        const int count = uchar(d[at]), code = uchar(d[at + 1]);
+        at += 2;
+        if (count != 0) { // `count` pixels of one value
+            if (y >= height || x + count > width)
+                return RunLengths::OffTheBitmap;
+            x += count;
+        } else if (code == 0) { // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {
+            return RunLengths::Ended;
+        } else if (code == 2) { // move by (dx, dy)
+            if (end - at < 2)
+                return RunLengths::Unended;
+            x += uchar(d[at]);
+            y += uchar(d[at + 1]);
+            at += 2;
+            if (x > width || y > height)
+                return RunLengths::OffTheBitmap;
+        } else { // `code` pixels given one by one, padded to a whole word
+            if (y >= height || x + code > width)
+                return RunLengths::OffTheBitmap;
+            x += code;
+            const qint64 bytes = nibbles ? (code + 1) / 2 : code;
+            at += (bytes + 1) / 2 * 2;
+        }
+    }
+    return RunLengths::Unended;
+}
+
 // The bitmap reader gives back a picture partly filled when the pixel data runs out early;
 // a cut file is refused here instead. True when the pixels the header describes are all in
 // the file (for run-length data: the end-of-bitmap mark is reached inside the file).
@@ -91,49 +130,43 @@ bool bitmapDataComplete(const QByteArray& d) {
         return false;
     const qint64 offBits = u32At(d, 10);
     const qint64 infoSize = u32At(d, 14);
-    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    qint64 width = 0, height = 0, bits = 0, compression = 0, colours = 0, entryBytes = 4;
     if (infoSize == 12) {
         width = u16At(d, 18);
         height = i16At(d, 20);
         bits = u16At(d, 24);
+        entryBytes = 3;
     } else if (infoSize >= 40 && 14 + infoSize <= length) {
         width = i32At(d, 18);
         height = i32At(d, 22);
         bits = u16At(d, 28);
         compression = u32At(d, 30);
+        colours = u32At(d, 46);
     } else {
         return false;
     }
     height = std::abs(height);
-    if (width <= 0 || height <= 0 || width > (1 << 24) || height > (1 << 24) || offBits >= length)
+    if (width <= 0 || height <= 0 || width > (1 << 24) || height > (1 << 24))
         return false;
 
     enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
+    // The pixels start at the stated offset, but never before the colour table's end: the
+    // reader does not go back.
+    if (bits > 8)
+        colours = 0; // a table there is only a hint; the pixels are found by their offset
+    else if (colours == 0)
+        colours = qint64(1) << bits;
+    const qint64 masks = infoSize == 40 && compression == BitFields ? 12 : 0;
+    const qint64 start =
+        std::max(offBits, 14 + infoSize + masks + std::min<qint64>(colours, 1 << 16) * entryBytes);
+    if (start >= length)
+        return false;
     if (compression == Rgb || compression == BitFields || compression == AlphaBitFields) {
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        return rowBytes * height <= length - offBits;
+        return rowBytes * height <= length - start;
     }
-    if (compression == Rle8 || compression == Rle4) {
-        qint64 at = offBits;
-        while (length - at >= 2) {
-            const int count = uchar(d[at]), code = uchar(d[at + 1]);
-            at += 2;
-            if (count != 0)
-                continue; // a run: count copies of one value
-            if (code == 1)
-                return true; // end of bitmap
-            if (code == 0)
-                continue; // end of line
-            if (code == 2) {
-                at += 2; // move by (dx, dy)
-                continue;
-            }
-            // `code` pixels given one by one, padded to a whole word
-            const qint64 bytes = compression == Rle8 ? code : (code + 1) / 2;
-            at += (bytes + 1) / 2 * 2;
-        }
-        return false;
-    }
+    if (compression == Rle8 || compression == Rle4)
+        return walkRunLengths(d, start, length, width, height, compression == Rle4) == RunLengths::Ended;
     return true; // other encodings: the reader refuses what it cannot decode
 }
 
@@ -157,6 +190,16 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
     QImage image = reader.read();
     if (image.isNull() || !withinPixelBudget(image.width(), image.height()))
         notValid(kind);
+    // A file's colour table may be shorter than the indices its pixels use, and drawing such
+    // an image reads past the table. Indices beyond the file's colours are black.
+    if (image.colorCount() > 0) {
+        const qsizetype entries = image.depth() == 1 ? 2 : 256;
+        if (image.colorCount() < entries) {
+            QList<QRgb> table = image.colorTable();
+            table.resize(entries, qRgb(0, 0, 0));
+            image.setColorTable(table);
+        }
+    }
     return kind == FileKind::Icon ? Picture::icon(std::move(image)) : Picture::bitmap(std::move(image));
 }
 
@@ -166,32 +209,255 @@ bool svgParses(const QByteArray& svg) {
     return renderer.isValid();
 }
 
+// ---- Bitmaps inside metafiles ----------------------------------------------------------------
+
+// Both converters decode the bitmaps a metafile carries, trusting the bitmap's header; its
+// size is held to a quarter of the picture budget, so that no record makes them decode (or
+// write out again) millions of pixels.
+constexpr qint64 kMaxEmbeddedPixelBytes = kMaxPicturePixelBytes / 4;
+
+// A device-independent bitmap at `at`: header and colour table within `headerBytes`; the
+// pixels `bitsBytes` from `bitsAt`, or, when `bitsAt` is negative, right after the colour
+// table up to the end of `headerBytes`.
+bool embeddedBitmapValid(const QByteArray& d, qint64 at, qint64 headerBytes, qint64 bitsAt,
+                         qint64 bitsBytes) {
+    if (headerBytes < 12)
+        return false;
+    const qint64 headerSize = u32At(d, at);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, colours = 0, entryBytes = 4;
+    if (headerSize == 12) {
+        width = u16At(d, at + 4);
+        height = i16At(d, at + 6);
+        bits = u16At(d, at + 10);
+        entryBytes = 3;
+    } else if (headerSize >= 40 && headerSize <= headerBytes) {
+        width = i32At(d, at + 4);
+        height = i32At(d, at + 8);
+        bits = u16At(d, at + 14);
+        compression = u32At(d, at + 16);
+        colours = u32At(d, at + 32);
+    } else {
+        return false;
+    }
+    height = std::abs(height);
+    if (width <= 0 || height <= 0 || width > kMaxEmbeddedPixelBytes / 4 / height)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    if (bits <= 8 && colours > (qint64(1) << bits))
+        return false;
+    if (bits <= 8 && colours == 0)
+        colours = qint64(1) << bits;
+    enum { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
+    const qint64 tableBytes = colours * entryBytes + (compression == BitFields && headerSize == 40 ? 12 : 0);
+    if (colours > 4096 || headerSize + tableBytes > headerBytes)
+        return false;
+    if (bitsAt < 0) {
+        bitsAt = at + headerSize + tableBytes;
+        bitsBytes = headerBytes - headerSize - tableBytes;
+    }
+    if (compression == Rgb || compression == BitFields)
+        return (width * bits + 31) / 32 * 4 * height <= bitsBytes;
+    if ((compression == Rle8 && bits == 8) || (compression == Rle4 && bits == 4))
+        return walkRunLengths(d, bitsAt, bitsAt + bitsBytes, width, height, compression == Rle4) ==
+               RunLengths::Ended;
+    return false; // JPEG or PNG inside a metafile: not drawn by either converter
+}
+
+// EMF records that carry bitmaps, and where in them the (offBmi, cbBmi, offBits, cbBits)
+// quadruples lie.
+bool emfBitmapsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) {
+    qint64 fields[2] = {-1, -1};
+    switch (type) {
+    case 76:  // EMR_BITBLT
+    case 77:  // EMR_STRETCHBLT
+    case 114: // EMR_ALPHABLEND
+    case 116: // EMR_TRANSPARENTBLT
+        fields[0] = 84;
+        break;
+    case 78: // EMR_MASKBLT: source and mask
+        fields[0] = 84;
+        fields[1] = 112;
+        break;
+    case 79: // EMR_PLGBLT: source and mask
+        fields[0] = 96;
+        fields[1] = 124;
+        break;
+    case 80: // EMR_SETDIBITSTODEVICE
+    case 81: // EMR_STRETCHDIBITS
+        fields[0] = 48;
+        break;
+    case 93: // EMR_CREATEMONOBRUSH
+    case 94: // EMR_CREATEDIBPATTERNBRUSHPT
+        fields[0] = 16;
+        break;
+    case 95: // EMR_EXTCREATEPEN: a pattern bitmap
+        fields[0] = 12;
+        break;
+    default:
+        return true;
+    }
+    for (qint64 field : fields) {
+        if (field < 0)
+            continue;
+        if (field + 16 > size)
+            return false;
+        const qint64 offBmi = u32At(d, at + field), cbBmi = u32At(d, at + field + 4);
+        const qint64 offBits = u32At(d, at + field + 8), cbBits = u32At(d, at + field + 12);
+        if (cbBmi == 0 && cbBits == 0)
+            continue; // no bitmap: a plain pattern or raster operation
+        if (offBmi < 8 || offBmi + cbBmi > size || offBits < 8 || offBits + cbBits > size)
+            return false;
+        if (!embeddedBitmapValid(d, at + offBmi, cbBmi, at + offBits, cbBits))
+            return false;
+    }
+    return true;
+}
+
+// A region (RGNDATA) of `bytes` bytes at `at`: a 32-byte header and its rectangles.
+bool emfRegionValid(const QByteArray& d, qint64 at, qint64 bytes) {
+    if (bytes < 32)
+        return false;
+    const qint64 count = u32At(d, at + 8);
+    return 32 + 16 * count <= bytes;
+}
+
+// Records that hold counted arrays: the converter reads as many elements as the count says,
+// so the count must agree with the record's size. (Records too short for their fixed fields
+// only read into the zeros placed after the file; see loadEmf.)
+bool emfCountsValid(const QByteArray& d, qint64 at, quint32 type, qint64 size) {
+    auto fits = [&](qint64 fixed, qint64 countAt, qint64 elementBytes) {
+        return size >= fixed && fixed + qint64(u32At(d, at + countAt)) * elementBytes <= size;
+    };
+    switch (type) {
+    case 2: // EMR_POLYBEZIER, POLYGON, POLYLINE, POLYBEZIERTO, POLYLINETO: points of 8 bytes
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return fits(28, 24, 8);
+    case 85: // the same with points of 4 bytes
+    case 86:
+    case 87:
+    case 88:
+    case 89:
+        return fits(28, 24, 4);
+    case 7: // EMR_POLYPOLYLINE, POLYPOLYGON: the polygons' point counts, then the points
+    case 8:
+    case 90: // the same with points of 4 bytes
+    case 91: {
+        if (size < 32)
+            return false;
+        const qint64 polygons = u32At(d, at + 24), points = u32At(d, at + 28);
+        const qint64 pointBytes = type == 90 || type == 91 ? 4 : 8;
+        if (32 + 4 * polygons + pointBytes * points > size)
+            return false;
+        qint64 total = 0; // the counts may not add up to more points than there are
+        for (qint64 i = 0; i < polygons; ++i)
+            total += u32At(d, at + 32 + 4 * i);
+        return total <= points;
+    }
+    case 56: // EMR_POLYDRAW: points, then a type byte for each
+        return fits(28, 24, 8 + 1);
+    case 92: // EMR_POLYDRAW16
+        return fits(28, 24, 4 + 1);
+    case 83:   // EMR_EXTTEXTOUTA
+    case 84: { // EMR_EXTTEXTOUTW
+        if (size < 76)
+            return false;
+        const qint64 chars = u32At(d, at + 44), offString = u32At(d, at + 48);
+        const quint32 options = u32At(d, at + 52);
+        const qint64 offDx = u32At(d, at + 72);
+        const qint64 charBytes = type == 84 ? 2 : 1;
+        if (chars != 0 && (offString < 76 || offString + chars * charBytes > size))
+            return false;
+        const qint64 dxBytes = options & 0x2000 ? 8 : 4; // ETO_PDY: x and y advances
+        return offDx == 0 || (offDx >= 76 && offDx + chars * dxBytes <= size);
+    }
+    case 49: // EMR_CREATEPALETTE: a 16-bit count of 4-byte entries
+        return size >= 16 && 16 + qint64(u16At(d, at + 14)) * 4 <= size;
+    case 50: // EMR_SETPALETTEENTRIES
+        return fits(20, 16, 4);
+    case 95: // EMR_EXTCREATEPEN: style entries
+        return fits(52, 48, 4);
+    case 70: // EMR_GDICOMMENT
+        return fits(12, 8, 1);
+    case 75: { // EMR_EXTSELECTCLIPRGN
+        if (size < 16)
+            return false;
+        const qint64 bytes = u32At(d, at + 8);
+        return 16 + bytes <= size && (bytes == 0 || emfRegionValid(d, at + 16, bytes));
+    }
+    case 71: // EMR_FILLRGN, FRAMERGN, INVERTRGN, PAINTRGN
+    case 72:
+    case 73:
+    case 74: {
+        const qint64 dataAt = type == 71 ? 32 : type == 72 ? 40 : 28;
+        if (size < dataAt)
+            return false;
+        const qint64 bytes = u32At(d, at + 24);
+        return dataAt + bytes <= size && emfRegionValid(d, at + dataAt, bytes);
+    }
+    case 118: { // EMR_GRADIENTFILL: vertices of 16 bytes, then rectangles or triangles
+        if (size < 36)
+            return false;
+        const qint64 vertices = u32At(d, at + 24), shapes = u32At(d, at + 28);
+        const qint64 shapeBytes = u32At(d, at + 32) == 2 ? 12 : 8;
+        return 36 + 16 * vertices + shapeBytes * shapes <= size;
+    }
+    default:
+        return true;
+    }
+}
+
+// WMF records that carry a bitmap, and where it starts in the record (after the size and
+// function fields and the record's own parameters); -1 for other records.
+qint64 wmfBitmapOffset(quint16 function) {
+    switch (function) {
+    case 0x0940: // META_DIBBITBLT
+        return 6 + 4 + 12;
+    case 0x0B41: // META_DIBSTRETCHBLT
+        return 6 + 4 + 16;
+    case 0x0F43: // META_STRETCHDIB
+        return 6 + 4 + 2 + 16;
+    case 0x0D33: // META_SETDIBTODEV
+        return 6 + 18;
+    case 0x0142: // META_DIBCREATEPATTERNBRUSH
+        return 6 + 4;
+    default:
+        return -1;
+    }
+}
+
 // ---- EMF -------------------------------------------------------------------------------------
 
 constexpr quint32 kEmrHeader = 1;
 constexpr quint32 kEmrEof = 14;
 constexpr quint32 kEmfSignature = 0x464D4520; // " EMF"
 constexpr qint64 kEmfHeaderSize = 88;
+constexpr qsizetype kEmfSlack = 4096; // more than any record's fixed fields
 
 struct EmfLayout {
     QSize size;     // pixels at 96 dpi
     QRectF viewBox; // the frame in the converter's SVG user space; invalid: the SVG's own
 };
 
-// The converter trusts every size and offset it reads, so nothing reaches it before the
-// records have been walked here: a header with the signature, records of at least 8 bytes,
-// 4-byte aligned and within the file, and the end-of-file record last.
+// The converter trusts every size, count and offset it reads, so nothing reaches it before
+// the records have been walked here: a header with the signature, records of at least 8
+// bytes, 4-byte aligned and within the file, the end-of-file record last, and the arrays,
+// strings and bitmaps that records point to inside those records.
 std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     const qint64 length = d.size();
     if (length < kEmfHeaderSize || u32At(d, 0) != kEmrHeader || u32At(d, 40) != kEmfSignature)
         return std::nullopt;
     const qint64 headerSize = u32At(d, 4);
-    if (headerSize < kEmfHeaderSize)
+    if (headerSize < kEmfHeaderSize || headerSize % 4 != 0 || headerSize > length)
         return std::nullopt;
     // The description (UTF-16) and the pixel format, when present, lie inside the header.
+    // (An offset with no length is read as a string up to its first nul, so it is refused.)
     const qint64 nDescription = u32At(d, 60), offDescription = u32At(d, 64);
-    if (nDescription != 0 &&
-        (offDescription < kEmfHeaderSize || offDescription + 2 * nDescription > headerSize))
+    if ((nDescription != 0 || offDescription != 0) && (nDescription == 0 || offDescription < kEmfHeaderSize ||
+                                                       offDescription + 2 * nDescription > headerSize))
         return std::nullopt;
     if (headerSize >= 100) {
         const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
@@ -219,6 +485,8 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
             if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
                 return std::nullopt;
         }
+        if (!emfBitmapsValid(d, at, type, size) || !emfCountsValid(d, at, type, size))
+            return std::nullopt;
         lastType = type;
         at += size;
         if (type == kEmrEof)
@@ -263,7 +531,9 @@ Picture loadEmf(const QByteArray& data) {
     if (!layout)
         notValid(FileKind::Emf);
 
-    QByteArray contents = data; // the converter takes a writable buffer
+    // The converter takes a writable buffer. It reads each record's fixed fields without
+    // looking at the record's size, so zeros follow the file for it to read into.
+    QByteArray contents = data + QByteArray(kEmfSlack, '\0');
     char nameSpace[] = "";
     generatorOptions options{};
     options.nameSpace = nameSpace;
@@ -275,7 +545,7 @@ Picture loadEmf(const QByteArray& data) {
     options.imgHeight = 0;
     char* out = nullptr;
     size_t outLength = 0;
-    const int ok = emf2svg(contents.data(), size_t(contents.size()), &out, &outLength, &options);
+    const int ok = emf2svg(contents.data(), size_t(data.size()), &out, &outLength, &options);
     const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
     std::free(out);
     if (!ok || svg.isEmpty() || !svgParses(svg))
@@ -299,7 +569,8 @@ struct WmfLayout {
 
 // The player's record reader is only trusted with a file whose header agrees with its
 // records: header of 9 words, metafile size within the file, every record at least 3 words,
-// no larger than the stated largest record and inside the metafile, the 3-word end record last.
+// no larger than the stated largest record and inside the metafile, the 3-word end record
+// last, and every bitmap a record carries whole and of a sensible size.
 std::optional<WmfLayout> checkWmf(const QByteArray& d) {
     WmfLayout layout;
     qint64 start = 0;
@@ -337,6 +608,14 @@ std::optional<WmfLayout> checkWmf(const QByteArray& d) {
         const qint64 words = u32At(d, at);
         const quint16 function = u16At(d, at + 4);
         if (words < 3 || words > maxRecordWords || words * 2 > end - at)
+            return std::nullopt;
+        // The record's bitmap. The two blits have none when the record is exactly as long
+        // as their parameters, (function >> 8) + 3 words; otherwise the player reads one.
+        const qint64 bitmapAt = wmfBitmapOffset(function);
+        const bool blitWithoutSource =
+            (function == 0x0940 || function == 0x0B41) && words == (function >> 8) + 3;
+        if (bitmapAt >= 0 && !blitWithoutSource &&
+            (words * 2 < bitmapAt || !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1, -1)))
             return std::nullopt;
         at += words * 2;
         if (function == 0) {
@@ -451,6 +730,16 @@ wmfMapping* wmfFontFiles() {
     return map;
 }
 
+// The player's SVG places each bitmap twice: by the image's x, y, width and height, and again
+// by a transform scaling and moving it as much once more, which throws it off the picture.
+// The position alone is right.
+QByteArray withoutImageTransforms(const QByteArray& svg) {
+    static const QRegularExpression transform(QStringLiteral(R"((<image\b[^>]*?)\s*transform="[^"]*")"));
+    QString text = QString::fromUtf8(svg);
+    text.replace(transform, QStringLiteral("\\1"));
+    return text.toUtf8();
+}
+
 // One run of the player over a checked buffer; everything it allocated goes with it.
 class WmfPlayer {
 public:
@@ -522,7 +811,7 @@ public:
         const QByteArray svg = text ? QByteArray(text, qsizetype(textLength)) : QByteArray();
         if (played != wmf_E_None || svg.isEmpty())
             return std::nullopt;
-        return svg;
+        return withoutImageTransforms(svg);
     }
 
 private:
@@ -586,6 +875,8 @@ Picture loadPictureFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(cannotOpen);
+    if (file.size() > kMaxPictureFileBytes)
+        notValid(*kind);
     // Read once, and never more than the largest file we accept (one byte more tells).
     const QByteArray data = file.read(kMaxPictureFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
