@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImageReader>
@@ -45,7 +46,9 @@ QFont fontOf(const Font& f) {
 QImage loadResource(const char* path) {
     if (!path)
         return {};
-    return QImageReader(QString::fromLatin1(path)).read();
+    // Named by its format, so that no image plug-in is asked about our own pictures.
+    const QString name = QString::fromLatin1(path);
+    return QImageReader(name, QFileInfo(name).suffix().toLatin1()).read();
 }
 
 QStringList strings(std::span<const QStringView> items) {

@@ -26,9 +26,25 @@ DatePicker::DatePicker(QWidget* parent)
     : QDateEdit(startDate(), parent) {
     setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     setCalendarPopup(true);
+}
+
+void DatePicker::styleCalendar() {
+    if (styled_)
+        return;
+    styled_ = true;
     // navy month and year in the calendar's title
     calendarWidget()->setStyleSheet(
         QStringLiteral("#qt_calendar_navigationbar QToolButton { color: #000080; }"));
+}
+
+void DatePicker::mousePressEvent(QMouseEvent* event) {
+    styleCalendar();
+    QDateEdit::mousePressEvent(event);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event) {
+    styleCalendar();
+    QDateEdit::keyPressEvent(event);
 }
 
 RecordGrid::RecordGrid(std::span<const Column> columns, QWidget* parent)

@@ -41,6 +41,15 @@ class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
     explicit DatePicker(QWidget* parent = nullptr);
+
+protected:
+    // The calendar is made on its first drop-down, not with the page.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void styleCalendar();
+    bool styled_ = false;
 };
 
 // Column titles, the title row and a narrow row-indicator column in the fixed colour,

@@ -10,7 +10,7 @@ CoolBar::CoolBar(QWidget* parent)
 }
 
 void CoolBar::setBitmap(const QImage& tile) {
-    tile_ = tile;
+    tile_ = QPixmap::fromImage(tile);
     update();
 }
 
@@ -29,7 +29,7 @@ void CoolBar::setBandText(int index, const QString& text) {
 void CoolBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!tile_.isNull())
-        p.drawTiledPixmap(rect(), QPixmap::fromImage(tile_));
+        p.drawTiledPixmap(rect(), tile_);
 
     int x = 2;
     for (const Band& band : bands_) {

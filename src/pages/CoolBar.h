@@ -2,6 +2,7 @@
 // A bar with a tiled background picture and bands; each band shows its text in the bar's
 // font after a gripper.
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -29,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QImage tile_;
+    QPixmap tile_;
     QVector<Band> bands_;
 };
 

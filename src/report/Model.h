@@ -178,6 +178,9 @@ public:
     const QString& Caption() const { return caption_; }
     // Replaces the text; an auto-sized label takes the size of the new text at once.
     void setCaption(const QString& caption);
+    // The text as a template stores it, with the size it was designed with; the label is
+    // measured again when it is printed.
+    void setStoredCaption(const QString& caption) { caption_ = caption; }
     // The text as lines before word wrapping.
     virtual QStringList textLines() const;
     // Width follows the widest line, height at least one line; the edge that stays put

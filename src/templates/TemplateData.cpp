@@ -41,9 +41,7 @@ std::unique_ptr<TRpPrintable> makeElement(const Row& row) {
         label->Transparent = row.transparent;
         label->Alignment = row.align;
         label->setPixelBounds(row.left, row.top, row.width, row.height);
-        // The design text is set as at design time, with the size it was drawn with.
-        label->setCaption(QString::fromUtf16(row.text));
-        label->setPixelBounds(row.left, row.top, row.width, row.height);
+        label->setStoredCaption(QString::fromUtf16(row.text));
         element = std::move(label);
         break;
     }
