@@ -135,6 +135,16 @@ inline QByteArray ico(int w, int h) {
     return b;
 }
 
+// The closing EMR_EOF record (no palette), and the file size in the header.
+inline void endEmf(QByteArray& b) {
+    put32(b, 14); // EMR_EOF
+    put32(b, 20);
+    put32(b, 0);
+    put32(b, 16);
+    put32(b, 20);
+    set32(b, 48, quint32(b.size()));
+}
+
 // Enhanced metafile: reference device of 1000 × 1000 pixels on 254 × 254 mm, a frame of
 // one inch (100 device pixels, shown as 96 × 96), a red rectangle from (25, 25) to (75, 75).
 // Offsets of the records, for tests that damage them.
@@ -174,12 +184,7 @@ inline QByteArray emf() {
     put32(b, 24);
     for (quint32 v : {25u, 25u, 75u, 75u})
         put32(b, v);
-    put32(b, 14); // EMR_EOF
-    put32(b, 20);
-    put32(b, 0);
-    put32(b, 16);
-    put32(b, 20);
-    set32(b, 48, quint32(b.size()));
+    endEmf(b);
     return b;
 }
 
@@ -265,12 +270,7 @@ inline QByteArray emfStretchDib(const QByteArray& info, const QByteArray& bits) 
     put32(b, 50);
     b.append(info);
     b.append(bits);
-    put32(b, 14); // EMR_EOF
-    put32(b, 20);
-    put32(b, 0);
-    put32(b, 16);
-    put32(b, 20);
-    set32(b, 48, quint32(b.size()));
+    endEmf(b);
     set32(b, 52, 3);
     return b;
 }
