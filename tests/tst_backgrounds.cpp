@@ -3,8 +3,8 @@
 #include "Support.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "pages/PictureBox.h"
-#include "pages/SpeedButton.h"
+#include "kit/PictureBox.h"
+#include "kit/SpeedButton.h"
 #include "platform/Screen.h"
 
 #include <QCheckBox>

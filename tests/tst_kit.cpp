@@ -1,8 +1,8 @@
 // The widget kit: what each control kind keeps from its classic behaviour.
 #include "Support.h"
-#include "pages/Controls.h"
-#include "pages/Layout.h"
-#include "pages/SpeedButton.h"
+#include "kit/Controls.h"
+#include "kit/Layout.h"
+#include "kit/SpeedButton.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "Support.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "pages/CoolBar.h"
-#include "pages/PageControl.h"
-#include "pages/SpeedButton.h"
+#include "kit/CoolBar.h"
+#include "kit/PageControl.h"
+#include "kit/SpeedButton.h"
 
 #include <QCheckBox>
 #include <QTabBar>

@@ -2,10 +2,10 @@
 #include "Support.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "pages/Controls.h"
-#include "pages/Layout.h"
-#include "pages/PageControl.h"
-#include "pages/PictureBox.h"
+#include "kit/Controls.h"
+#include "kit/Layout.h"
+#include "kit/PageControl.h"
+#include "kit/PictureBox.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

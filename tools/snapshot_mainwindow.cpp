@@ -1,7 +1,7 @@
 // main.png (the whole main window) and page-0.png ... page-8.png (each page's client area).
 #include "app/Startup.h"
 #include "app/Unit1.h"
-#include "pages/PageControl.h"
+#include "kit/PageControl.h"
 #include "tools/snapshot.h"
 
 namespace {

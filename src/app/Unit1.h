@@ -1,6 +1,6 @@
 #pragma once
 // The main window: notebook, toolbar, status band, and the reactions of the program.
-#include "pages/Layout.h"
+#include "kit/Layout.h"
 #include <QWidget>
 #include <array>
 #include <vector>

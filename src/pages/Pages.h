@@ -1,6 +1,6 @@
 #pragma once
 // The nine notebook pages of the main window, each built from its own layout table.
-#include "pages/Layout.h"
+#include "kit/Layout.h"
 
 namespace pages {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the pages share: the record button glyphs and hints, the separator strip, fonts and
 // the vocabulary of units and rates.
-#include "pages/Layout.h"
+#include "kit/Layout.h"
 
 namespace pages {
 

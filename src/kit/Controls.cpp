@@ -1,4 +1,4 @@
-#include "pages/Controls.h"
+#include "kit/Controls.h"
 
 #include <QCalendarWidget>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "pages/PictureBox.h"
+#include "kit/PictureBox.h"
 
 #include <QPainter>
 

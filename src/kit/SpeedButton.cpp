@@ -1,4 +1,4 @@
-#include "pages/SpeedButton.h"
+#include "kit/SpeedButton.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The record controls of the pages, bound to no data in this edition, and the date picker.
-#include "pages/Layout.h"
+#include "kit/Layout.h"
 
 #include <QComboBox>
 #include <QDateEdit>

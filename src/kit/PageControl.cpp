@@ -1,4 +1,4 @@
-#include "pages/PageControl.h"
+#include "kit/PageControl.h"
 
 #include <QApplication>
 #include <QKeyEvent>

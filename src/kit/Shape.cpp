@@ -1,4 +1,4 @@
-#include "pages/Shape.h"
+#include "kit/Shape.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A shape: ellipse or rectangle with a 1 px black outline and a fill colour.
-#include "pages/Layout.h"
+#include "kit/Layout.h"
 #include <QColor>
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "pages/CoolBar.h"
+#include "kit/CoolBar.h"
 
 #include <QPainter>
 

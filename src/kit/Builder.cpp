@@ -1,10 +1,10 @@
-#include "pages/Controls.h"
-#include "pages/CoolBar.h"
-#include "pages/Layout.h"
-#include "pages/PageControl.h"
-#include "pages/PictureBox.h"
-#include "pages/Shape.h"
-#include "pages/SpeedButton.h"
+#include "kit/Controls.h"
+#include "kit/CoolBar.h"
+#include "kit/Layout.h"
+#include "kit/PageControl.h"
+#include "kit/PictureBox.h"
+#include "kit/Shape.h"
+#include "kit/SpeedButton.h"
 #include "platform/Fonts.h"
 
 #include <QCheckBox>
