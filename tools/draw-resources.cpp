@@ -475,6 +475,107 @@ QImage recordGlyph(const QString& what) {
     return img;
 }
 
+// The print preview's tool glyphs, 18 x 18, and the close button's picture.
+QImage previewGlyph(const QString& what) {
+    QImage img = canvas(18, 18);
+    QPainter p(&img);
+    begin(p);
+    const QColor ink(0, 0, 110), fill(90, 140, 230), grey(70, 70, 70);
+    auto sheet = [&](QRectF r) {
+        p.setPen(QPen(grey, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(r);
+    };
+    auto lens = [&](QPointF c, double r) {
+        p.setPen(QPen(QColor(90, 60, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c + QPointF(r * 0.7, r * 0.7), c + QPointF(r * 0.7 + 4, r * 0.7 + 4));
+        p.setPen(QPen(QColor(30, 30, 30), 1.5));
+        p.setBrush(QColor(180, 220, 255));
+        p.drawEllipse(c, r, r);
+    };
+    auto triangle = [&](double cx, bool right) {
+        const double s = right ? 1 : -1;
+        p.setPen(QPen(ink, 1));
+        p.setBrush(fill);
+        p.drawPolygon(
+            QPolygonF{QPointF(cx - s * 3.5, 4.5), QPointF(cx + s * 4, 9), QPointF(cx - s * 3.5, 13.5)});
+    };
+    auto printer = [&] {
+        sheet(QRectF(5.5, 1.5, 7, 6));
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(180, 180, 180));
+        p.drawRect(QRectF(1.5, 7.5, 15, 6));
+        sheet(QRectF(4.5, 11.5, 9, 5));
+        p.setPen(QPen(QColor(40, 170, 40), 1.5));
+        p.drawPoint(QPointF(14, 9.5));
+    };
+    if (what == "zoom-fit") {
+        sheet(QRectF(2.5, 1.5, 10, 13));
+        lens(QPointF(10, 9), 3.5);
+    } else if (what == "zoom-100") {
+        lens(QPointF(7.5, 7.5), 5.5);
+        p.setPen(QPen(ink, 1.5));
+        p.drawLine(QPointF(7.5, 5), QPointF(7.5, 10.5));
+        p.drawLine(QPointF(6, 6.2), QPointF(7.5, 5));
+    } else if (what == "zoom-width") {
+        sheet(QRectF(1.5, 3.5, 15, 11));
+        p.setPen(QPen(ink, 1.5));
+        p.drawLine(QPointF(4, 9), QPointF(14, 9));
+        p.setBrush(ink);
+        p.drawPolygon(QPolygonF{QPointF(3, 9), QPointF(6, 6.5), QPointF(6, 11.5)});
+        p.drawPolygon(QPolygonF{QPointF(15, 9), QPointF(12, 6.5), QPointF(12, 11.5)});
+    } else if (what == "first") {
+        p.setPen(QPen(ink, 1));
+        p.setBrush(fill);
+        p.drawRect(QRectF(3.5, 4.5, 2, 9));
+        triangle(10.5, false);
+    } else if (what == "previous") {
+        triangle(9, false);
+    } else if (what == "next") {
+        triangle(9, true);
+    } else if (what == "last") {
+        triangle(7.5, true);
+        p.setPen(QPen(ink, 1));
+        p.setBrush(fill);
+        p.drawRect(QRectF(12.5, 4.5, 2, 9));
+    } else if (what == "printer-setup") {
+        printer();
+        p.setPen(QPen(QColor(150, 100, 0), 1));
+        p.setBrush(QColor(255, 210, 60));
+        p.drawEllipse(QPointF(13.5, 4.5), 3.5, 3.5);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(13.5, 4.5), 1.2, 1.2);
+    } else if (what == "print") {
+        printer();
+    } else if (what == "save") {
+        p.setPen(QPen(QColor(20, 20, 60), 1));
+        p.setBrush(QColor(40, 60, 150));
+        p.drawRect(QRectF(2.5, 2.5, 13, 13));
+        p.setBrush(QColor(235, 235, 235));
+        p.drawRect(QRectF(4.5, 2.5, 9, 5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 10.5, 7, 5));
+    } else if (what == "load") {
+        p.setPen(QPen(QColor(120, 90, 0), 1));
+        p.setBrush(QColor(230, 190, 80));
+        p.drawRect(QRectF(1.5, 4.5, 13, 10));
+        p.setBrush(QColor(250, 220, 120));
+        p.drawPolygon(
+            QPolygonF{QPointF(1.5, 14.5), QPointF(4.5, 8.5), QPointF(17.5, 8.5), QPointF(14.5, 14.5)});
+    } else if (what == "close") {
+        // a door standing open
+        p.setPen(QPen(QColor(60, 40, 20), 1));
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRect(QRectF(3.5, 1.5, 11, 15));
+        p.setBrush(QColor(170, 110, 50));
+        p.drawPolygon(
+            QPolygonF{QPointF(3.5, 1.5), QPointF(9.5, 3.5), QPointF(9.5, 17.5), QPointF(3.5, 16.5)});
+        p.setPen(QPen(QColor(250, 220, 100), 1.5));
+        p.drawPoint(QPointF(8, 10));
+    }
+    return img;
+}
+
 // 450 x 6 dark blue textured strip with a thin light line.
 QImage separator() {
     QImage img(450, 6, QImage::Format_RGB32);
@@ -576,6 +677,9 @@ int main(int argc, char** argv) {
     for (const char* g :
          {"first", "previous", "next", "last", "add", "delete", "modify", "confirm", "cancel", "refresh"})
         save(recordGlyph(QString::fromLatin1(g)), out + "/record/" + g + ".bmp");
+    for (const char* g : {"zoom-fit", "zoom-100", "zoom-width", "first", "previous", "next", "last",
+                          "printer-setup", "print", "save", "load", "close"})
+        save(previewGlyph(QString::fromLatin1(g)), out + "/preview/" + g + ".bmp");
     save(separator(), out + "/pages/separator.bmp");
     save(binoculars(), out + "/pages/binoculars.bmp", true);
     save(wordButton(QStringLiteral("dodaj do listy"), 105, {QColor(20, 40, 120)}, false),

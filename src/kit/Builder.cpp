@@ -7,13 +7,18 @@
 #include "kit/SpeedButton.h"
 #include "platform/Fonts.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 #include <vector>
 
@@ -176,8 +181,108 @@ QWidget* create(const Row& row, QWidget* parent) {
         bar->setBitmap(loadResource(row.picture));
         return bar;
     }
+    case Kind::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setAutoFillBackground(true);
+        return panel;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(text, parent);
+        if (const QImage picture = loadResource(row.picture); !picture.isNull()) {
+            const QPixmap pixmap =
+                QPixmap::fromImage(withTransparentColour(picture, picture.pixel(0, picture.height() - 1)));
+            button->setIcon(pixmap);
+            button->setIconSize(pixmap.size());
+        }
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Kind::ProgressBar: {
+        auto* bar = new QProgressBar(parent);
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    case Kind::Custom:
+        return row.make ? row.make(parent) : new QWidget(parent);
     }
     return nullptr;
+}
+
+// A caption as read aloud: "&Close" is "Close", "&&" a single ampersand.
+QString withoutMnemonic(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'&')
+            text.remove(i, 1); // the character after it stays, even a second ampersand
+    return text;
+}
+
+// Keeps the aligned controls of one parent in place when the parent changes size.
+class Aligner : public QObject {
+public:
+    explicit Aligner(QWidget* parent)
+        : QObject(parent)
+        , parent_(parent) {
+        parent->installEventFilter(this);
+    }
+    void add(QWidget* w, Align align) { controls_.emplace_back(w, align); }
+
+    void arrange() {
+        QRect room = parent_->contentsRect();
+        for (auto& [w, align] : controls_) {
+            switch (align) {
+            case Align::Top:
+                w->setGeometry(room.left(), room.top(), room.width(), w->height());
+                room.setTop(room.top() + w->height());
+                break;
+            case Align::Bottom:
+                w->setGeometry(room.left(), room.bottom() + 1 - w->height(), room.width(), w->height());
+                room.setBottom(room.bottom() - w->height());
+                break;
+            case Align::Right:
+                w->setGeometry(room.right() + 1 - w->width(), room.top(), w->width(), room.height());
+                room.setRight(room.right() - w->width());
+                break;
+            default:
+                break;
+            }
+        }
+        // What the edges leave goes to the filling controls.
+        for (auto& [w, align] : controls_)
+            if (align == Align::Client)
+                w->setGeometry(room);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent_ && event->type() == QEvent::Resize)
+            arrange();
+        return false;
+    }
+
+private:
+    QWidget* parent_;
+    std::vector<std::pair<QWidget*, Align>> controls_;
+};
+
+// Rows in creation order: within each parent, graphic controls first and windowed ones after
+// them, each group in table order; a control's children come after the control itself.
+void creationOrder(std::span<const Row> rows, const char* parent, std::vector<const Row*>& order) {
+    auto childOf = [parent](const Row& row) {
+        return parent ? row.parent && qstrcmp(row.parent, parent) == 0 : !row.parent;
+    };
+    const size_t first = order.size();
+    for (const Row& row : rows)
+        if (childOf(row) && isGraphic(row.kind))
+            order.push_back(&row);
+    for (const Row& row : rows)
+        if (childOf(row) && !isGraphic(row.kind))
+            order.push_back(&row);
+    const size_t last = order.size();
+    for (size_t i = first; i < last; ++i)
+        creationOrder(rows, order[i]->name, order);
 }
 
 // The last control of `w`'s own focus chain: a group box hands on after its buttons.
@@ -194,13 +299,10 @@ QWidget* chainTail(QWidget* w) {
 Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style) {
     Controls controls;
     std::vector<const Row*> order;
-    for (const Row& row : rows)
-        if (isGraphic(row.kind))
-            order.push_back(&row);
-    for (const Row& row : rows)
-        if (!isGraphic(row.kind))
-            order.push_back(&row);
+    creationOrder(rows, nullptr, order);
 
+    QHash<QPair<QWidget*, int>, QButtonGroup*> groups;
+    QHash<QWidget*, Aligner*> aligners;
     for (const Row* row : order) {
         QWidget* owner = row->parent ? controls.value(QString::fromLatin1(row->parent), parent) : parent;
         QWidget* w = create(*row, owner);
@@ -219,18 +321,39 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
             w->setProperty("field", row->field.toString());
         if (!row->listField.isEmpty())
             w->setProperty("listField", row->listField.toString());
-        w->setGeometry(row->alignClient ? owner->rect() : row->geometry);
+        w->setGeometry(row->align == Align::Client ? owner->contentsRect() : row->geometry);
         if (row->kind == Kind::Label || row->kind == Kind::LinkLabel)
             w->adjustSize(); // labels size themselves to their text
         if (!row->hint.isEmpty()) {
             w->setToolTip(row->hint.toString());
             w->setAccessibleName(row->hint.toString());
-        } else if (!row->text.isEmpty()) {
-            w->setAccessibleName(row->text.toString());
+        } else if (!row->text.isEmpty() && row->kind != Kind::Label) {
+            // A label is read by the text it shows at the time, whatever the table said.
+            w->setAccessibleName(withoutMnemonic(row->text.toString()));
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && row->group) {
+            QButtonGroup*& group = groups[qMakePair(owner, row->group)];
+            if (!group)
+                group = new QButtonGroup(owner);
+            button->setCheckable(true);
+            button->setChecked(row->checked);
+            group->addButton(button);
+        }
+        if (auto* button = qobject_cast<QPushButton*>(w); button && row->cancel) {
+            auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+            QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
+        }
+        if (row->align != Align::None) {
+            Aligner*& aligner = aligners[owner];
+            if (!aligner)
+                aligner = new Aligner(owner);
+            aligner->add(w, row->align);
         }
         w->setVisible(!row->hidden);
         controls.insert(w->objectName(), w);
     }
+    for (Aligner* aligner : aligners)
+        aligner->arrange();
 
     // Controls inside a group box keep their creation order after the box.
     std::vector<const Row*> tabbed;

@@ -31,7 +31,16 @@ enum class Kind {
     RecordGrid,   // column titles and no records
     PageControl,  // the notebook; its pages are added by the window
     CoolBar,      // a bar with a tiled `picture`; its bands are added by the window
+    Panel,        // a raised panel that holds other controls
+    Button,       // push button with a caption and an optional `picture`; `cancel`: Esc presses it
+    ProgressBar,  // an empty bar, 0 to 100
+    Custom,       // a control of the window's own, made by `make`
 };
+
+// Where a control keeps itself when its parent changes size: along the top or bottom edge at
+// its own height, along the right edge at its own width, or filling what the others leave.
+// Controls are placed in table order, each taking its room from what is left.
+enum class Align { None, Top, Bottom, Right, Client };
 
 // Graphic controls always lie below windowed ones, whatever the table order.
 bool isGraphic(Kind kind);
@@ -84,7 +93,10 @@ struct Row {
     bool hidden = false;
     bool stretch = false;
     bool center = false;
-    bool alignClient = false; // fills the parent (background picture boxes)
+    Align align = Align::None;
+    int group = 0;       // speed buttons with the same group: exactly one is down (`checked`)
+    bool cancel = false; // button: the window's cancel button
+    QWidget* (*make)(QWidget* parent) = nullptr; // Custom
 };
 
 // The widgets built from a table, by name.

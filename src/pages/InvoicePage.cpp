@@ -8,6 +8,7 @@
 namespace pages {
 namespace {
 
+using kit::Align;
 using kit::Kind;
 using kit::ShapeKind;
 
@@ -31,7 +32,7 @@ constexpr kit::Column items[] = {
 };
 
 const kit::Row rows[] = {
-    {.name = "Image2", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .alignClient = true},
+    {.name = "Image2", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .align = Align::Client},
     {.name = "Shape7", .kind = Kind::Shape, .geometry = {-475, -399, 900, 584}, .color = 0x003986},
     {.name = "Label1", .kind = Kind::LinkLabel, .geometry = {8, 40, 45, 13}, .text = u"Nabywca", .hint = u"Kliknij aby modyfikować bazę nabywców"},
     {.name = "Label2", .kind = Kind::LinkLabel, .geometry = {8, 0, 59, 13}, .text = u"Sprzedawca", .hint = u"Kliknij aby modyfikować bazę sprzedawców"},

@@ -5,6 +5,7 @@
 namespace pages {
 namespace {
 
+using kit::Align;
 using kit::Kind;
 using kit::ShapeKind;
 
@@ -21,7 +22,7 @@ constexpr int printForm = 0x0d2673;
 
 // clang-format off
 const kit::Row rows[] = {
-    {.name = "Image8", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .alignClient = true},
+    {.name = "Image8", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .align = Align::Client},
     {.name = "Shape1", .kind = Kind::Shape, .geometry = {-464, -384, 969, 713}, .color = ellipse},
     {.name = "Shape4", .kind = Kind::Shape, .geometry = {10, 168, 183, 75}, .color = black, .shape = ShapeKind::Rectangle},
     {.name = "Shape3", .kind = Kind::Shape, .geometry = {10, 10, 100, 100}, .color = black, .shape = ShapeKind::Rectangle},

@@ -3,10 +3,11 @@
 namespace pages {
 namespace {
 
+using kit::Align;
 using kit::Kind;
 
 const kit::Row rows[] = {
-    {.name = "Image7", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .alignClient = true},
+    {.name = "Image7", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .align = Align::Client},
 };
 
 } // namespace

@@ -340,8 +340,25 @@ public:
 
     // 0 outside a composition, 1 on its first page.
     int PageNumber() const { return pageNumber_; }
-    // False while a composition of this report is running.
-    bool Available() const { return !composing_; }
+    // False while a composition of this report, or a request holding it, is running.
+    bool Available() const { return !composing_ && holds_ == 0; }
+
+    // Keeps the report busy for a whole request (a print behind its progress window, a text
+    // export): events flow meanwhile, and nothing may start a second run of it. The holder
+    // itself may still compose.
+    class Hold {
+    public:
+        explicit Hold(TReport& report)
+            : report_(report) {
+            ++report_.holds_;
+        }
+        ~Hold() { --report_.holds_; }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        TReport& report_;
+    };
     double bandWidth() const;
 
     TRpBand* findBand(const QString& name) const;
@@ -356,6 +373,7 @@ private:
     friend class Composer;
     int pageNumber_ = 0;
     bool composing_ = false;
+    int holds_ = 0;
 };
 
 } // namespace report

@@ -9,6 +9,7 @@ void PageStore::clear() {
     for (const StoredPage& page : pages_)
         opsHint_ = std::max(opsHint_, page.ops.size());
     pages_.clear();
+    pictures_.clear();
     lastFinished_ = 0;
     finished_ = false;
     abandoned_ = false;
@@ -24,6 +25,18 @@ void PageStore::beginPage(double width, double length) {
     page.length = length;
     page.ops.reserve(opsHint_); // a run again usually draws what the last one drew
     pages_.push_back(std::move(page));
+}
+
+void PageStore::add(DrawOp op) {
+    if (op.kind == DrawOp::Picture && !op.image.isNull()) {
+        // The transfer sheet draws one form picture five times, from as many copies of it.
+        auto same = std::find(pictures_.begin(), pictures_.end(), op.image);
+        if (same == pictures_.end())
+            pictures_.push_back(op.image);
+        else
+            op.image = *same;
+    }
+    pages_.back().ops.push_back(std::move(op));
 }
 
 void PageStore::finishPage() {

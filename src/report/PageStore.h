@@ -85,7 +85,8 @@ public:
     // Used by composition.
     void beginRun();
     void beginPage(double width, double length);
-    void add(DrawOp op) { pages_.back().ops.push_back(std::move(op)); }
+    // A picture equal to one already in the store shares that one's pixels.
+    void add(DrawOp op);
     void finishPage();
     void endRun();
     void abandon();
@@ -96,6 +97,7 @@ private:
     bool finished_ = false;
     bool abandoned_ = false;
     size_t opsHint_ = 0;
+    std::vector<QImage> pictures_; // each distinct picture of the pages once
 };
 
 } // namespace report

@@ -78,13 +78,60 @@ void drawText(QPainter& p, const Device& d, const DrawOp& op) {
     // The text is drawn in its 96 dpi size and scaled with the painter, so that it keeps the
     // width it was laid out with (fonts sized for the device round to whole pixels).
     p.save();
-    p.setClipRect(d.rect(op.clip));
+    // A run that lies inside its box needs no clip (ink beyond the advance is at most the
+    // slant of an italic letter, which the layout keeps inside); a clip costs every PDF and
+    // every print job a path per run.
+    const QRectF run(op.pos, QSizeF(op.textWidth, pxToTenths(metrics::lineHeight(op.font))));
+    const QRect clip = d.rect(op.clip);
+    if (!clip.contains(d.rect(run)))
+        p.setClipRect(clip);
     p.translate(d.x(op.pos.x()), d.y(op.pos.y()));
     p.scale(d.dpiX / 96.0, d.dpiY / 96.0);
     p.setFont(qfont(op.font));
     p.setPen(QColor::fromRgba(op.color));
     p.drawText(QPointF(0, metrics::ascent(op.font)), op.text);
     p.restore();
+}
+
+// What an operation may ink, in tenths, with room for the rounding to device pixels and for
+// pen widths.
+QRectF inkBounds(const DrawOp& op, const Device& d) {
+    QRectF r;
+    switch (op.kind) {
+    case DrawOp::Line:
+        r = QRectF(op.p1, op.p2).normalized();
+        break;
+    case DrawOp::Text:
+        r = op.clip;
+        break;
+    case DrawOp::Picture:
+        r = op.rect.intersected(op.clip);
+        break;
+    default:
+        r = op.rect;
+        break;
+    }
+    const double pixel = 254.0 / std::min(d.dpiX, d.dpiY);
+    const double margin = (2 + op.penWidth) * pixel;
+    return r.adjusted(-margin, -margin, margin, margin);
+}
+
+// White filled over paper that nothing has inked yet changes no pixel: the page is white on
+// every device. Skipping it keeps PDFs and print jobs small.
+std::vector<bool> blankWhiteFills(const StoredPage& page, const Device& d) {
+    std::vector<bool> skip(page.ops.size(), false);
+    std::vector<QRectF> inked;
+    for (size_t i = 0; i < page.ops.size(); ++i) {
+        const DrawOp& op = page.ops[i];
+        const QRectF bounds = inkBounds(op, d);
+        if (op.kind == DrawOp::FillRect && op.color == clWhite &&
+            std::none_of(inked.begin(), inked.end(), [&](const QRectF& r) { return r.intersects(bounds); })) {
+            skip[i] = true;
+            continue;
+        }
+        inked.push_back(bounds);
+    }
+    return skip;
 }
 
 } // namespace
@@ -94,7 +141,11 @@ void renderPage(QPainter& p, const StoredPage& page, double dpiX, double dpiY, Q
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const DrawOp& op : page.ops) {
+    const std::vector<bool> skip = blankWhiteFills(page, d);
+    for (size_t i = 0; i < page.ops.size(); ++i) {
+        if (skip[i])
+            continue;
+        const DrawOp& op = page.ops[i];
         switch (op.kind) {
         case DrawOp::FillRect:
             p.fillRect(d.rect(op.rect), QColor::fromRgba(op.color));
@@ -165,25 +216,49 @@ QPageLayout layoutFor(const StoredPage& page) {
 
 } // namespace
 
-bool writePdf(const PageStore& store, const QString& fileName, const QString& title, int dpi) {
-    if (store.pageCount() == 0)
+bool writePdf(const PageStore& store, QIODevice& device, const PdfOptions& options) {
+    std::vector<int> numbers = options.pages;
+    if (numbers.empty())
+        for (int n = 1; n <= store.pageCount(); ++n)
+            numbers.push_back(n);
+    for (int n : numbers)
+        if (n < 1 || n > store.pageCount())
+            return false;
+    if (numbers.empty())
         return false;
-    QPdfWriter writer(fileName);
-    writer.setResolution(dpi);
-    writer.setTitle(title);
+    QPdfWriter writer(&device);
+    writer.setResolution(options.dpi);
+    writer.setTitle(options.title);
     writer.setCreator(QStringLiteral("Ledgora"));
-    writer.setPageLayout(layoutFor(store.page(1)));
+    if (options.archive)
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setPageLayout(layoutFor(store.page(numbers.front())));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    for (int n = 1; n <= store.pageCount(); ++n) {
-        if (n > 1) {
+    // Red hairlines of the transfer forms must not blur: no lossy compression of pictures.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    bool first = true;
+    for (int n : numbers) {
+        if (options.beforePage && !options.beforePage(n)) {
+            painter.end();
+            return false;
+        }
+        if (!first) {
             writer.setPageLayout(layoutFor(store.page(n)));
             writer.newPage();
         }
-        renderPage(painter, store.page(n), dpi, dpi);
+        first = false;
+        renderPage(painter, store.page(n), options.dpi, options.dpi);
     }
     return painter.end();
+}
+
+bool writePdf(const PageStore& store, const QString& fileName, const QString& title, int dpi) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return writePdf(store, file, {.title = title, .dpi = dpi}) && file.flush();
 }
 
 QString exportText(const PageStore& store) {

@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <functional>
+#include <vector>
+
+class QIODevice;
 
 class QPainter;
 
@@ -19,8 +23,23 @@ void renderPage(QPainter& painter, const StoredPage& page, double dpiX, double d
 QImage renderImage(const StoredPage& page, double dpi);
 bool writePng(const StoredPage& page, const QString& fileName, double dpi);
 
-// Every page, as vector drawing with the fonts embedded, on paper of the page's size and
-// orientation. `dpi` is the resolution of the drawing grid (pen widths are its pixels).
+struct PdfOptions {
+    QString title;
+    // The resolution of the drawing grid: pen widths are its pixels (a printer's resolution
+    // when the PDF goes to the printer).
+    int dpi = 300;
+    // PDF/A-1b, for invoices that are archived: fonts embedded, colours tagged, metadata.
+    bool archive = true;
+    // The page numbers to write, in order; empty: every page.
+    std::vector<int> pages;
+    // Asked before each page with its number; false stops the writing (the run was cancelled).
+    std::function<bool(int)> beforePage;
+};
+
+// Pages as vector drawing with the fonts embedded and the pictures lossless, each distinct
+// picture once, on paper of each page's size and orientation. False when nothing was written
+// in full (no pages, the device failed, or `beforePage` stopped it).
+bool writePdf(const PageStore& store, QIODevice& device, const PdfOptions& options);
 bool writePdf(const PageStore& store, const QString& fileName, const QString& title = {}, int dpi = 300);
 
 // A character grid per page (12 columns and 8 lines per inch): each text run stays on its line
