@@ -71,8 +71,10 @@ private slots:
     void orientationTurnsTheSheet();
     void pageHeaderAndFooterOptions_data();
     void pageHeaderAndFooterOptions();
+    void printIfEmptyOff_data();
     void printIfEmptyOff();
     void pageHeaderForceNewPageAddsNoPage();
+    void bandThatDoesNotFitStartsNewPage_data();
     void bandThatDoesNotFitStartsNewPage();
     void forceNewPageOnBodyBands();
     void bandTallerThanPageDoesNotLoop();
@@ -188,12 +190,25 @@ void TestReport::pageHeaderAndFooterOptions() {
     QCOMPARE(placesOf(store, c2).size(), lastPageFooter ? 2 : 1);
 }
 
+void TestReport::printIfEmptyOff_data() {
+    QTest::addColumn<bool>("reportPrints");
+    QTest::addColumn<bool>("subDetailPrints");
+    QTest::newRow("report") << false << true;
+    QTest::newRow("sub-detail") << true << false;
+}
+
 void TestReport::printIfEmptyOff() {
+    QFETCH(bool, reportPrints);
+    QFETCH(bool, subDetailPrints);
     TReport r;
-    r.PrintIfEmpty = false;
+    r.PrintIfEmpty = reportPrints;
     addBand(r, rbPageHeader, 100, c1);
     addBand(r, rbTitle, 100, c2);
-    addSubDetail(r, 100, c3, false);
+    auto& sub = addSubDetail(r, 100, c3, false);
+    sub.PrintIfEmpty = subDetailPrints;
+    sub.HeaderBand = &addBand(r, rbGroupHeader, 100, c5);
+    sub.FooterBand = &addBand(r, rbGroupFooter, 100, c6);
+    addBand(r, rbSummary, 100, c7);
     addBand(r, rbPageFooter, 100, c4);
     auto shape = std::make_unique<TRpShape>(QStringLiteral("OnPage"));
     r.addPrintable(std::move(shape));
@@ -201,9 +216,16 @@ void TestReport::printIfEmptyOff() {
     r.Compose(store);
     QCOMPARE(store.pageCount(), 1);
     QCOMPARE(placesOf(store, c1).size(), 1);
-    QCOMPARE(placesOf(store, c2).size(), 0);
-    QCOMPARE(placesOf(store, c3).size(), 0);
     QCOMPARE(placesOf(store, c4).size(), 1);
+    QCOMPARE(placesOf(store, c2).size(), reportPrints ? 1 : 0);
+    // Neither way prints the sub-detail, its header or its footer, nor leaves room for them:
+    // the summary follows the title directly.
+    QCOMPARE(placesOf(store, c3).size(), 0);
+    QCOMPARE(placesOf(store, c5).size(), 0);
+    QCOMPARE(placesOf(store, c6).size(), 0);
+    QCOMPARE(placesOf(store, c7).size(), reportPrints ? 1 : 0);
+    if (reportPrints)
+        QCOMPARE(placesOf(store, c7)[0].second, 300.0);
     // The page-level shape is drawn after the footer, from the paper's corner.
     const DrawOp& last = store.page(1).ops.back();
     QCOMPARE(last.kind, DrawOp::Rectangle);
@@ -225,32 +247,44 @@ void TestReport::pageHeaderForceNewPageAddsNoPage() {
     QCOMPARE(placesOf(store, c3), (QList<QPair<int, double>>{{1, 1100.0}}));
 }
 
+void TestReport::bandThatDoesNotFitStartsNewPage_data() {
+    QTest::addColumn<double>("height");
+    QTest::addColumn<int>("page");
+    // Below the title 2970 − 100 − 100 (footer) − (100 + 200 + 1500) = 970 tenths are left.
+    QTest::newRow("far too tall") << 1000.0 << 2;
+    QTest::newRow("a tenth too tall") << 971.0 << 2;
+    QTest::newRow("exactly fills the room") << 970.0 << 1;
+}
+
 void TestReport::bandThatDoesNotFitStartsNewPage() {
+    QFETCH(double, height);
+    QFETCH(int, page);
     TReport r;
     addBand(r, rbPageHeader, 200, c1);
     addBand(r, rbPageFooter, 100, c2);
     addBand(r, rbTitle, 1500, c3);
-    addSubDetail(r, 1000, c4, false); // 100 + 200 + 1500 + 1000 > 2970 - 100 - 100
+    addSubDetail(r, height, c4, false);
     QList<int> startedPages;
     r.OnStartPage = [&](TReport& sender) { startedPages << sender.PageNumber(); };
     PageStore store;
     QList<int> finished;
     store.pageFinished = [&](int n) { finished << n; };
     r.Compose(store);
-    QCOMPARE(store.pageCount(), 2);
-    QCOMPARE(startedPages, (QList<int>{1, 2}));
-    QCOMPARE(finished, (QList<int>{1, 2}));
-    QCOMPARE(placesOf(store, c1), (QList<QPair<int, double>>{{1, 100.0}, {2, 100.0}}));
-    QCOMPARE(placesOf(store, c2), (QList<QPair<int, double>>{{1, 2770.0}, {2, 2770.0}}));
-    QCOMPARE(placesOf(store, c4), (QList<QPair<int, double>>{{2, 300.0}}));
-    QCOMPARE(r.PageNumber(), 2);
-
-    // The band that just fits stays.
-    r.findBand(QString())->Height = 200;
-    static_cast<TRpSubDetail*>(r.Bands.back().get())->Height = 770; // ends exactly at 2770
-    r.Compose(store);
-    QCOMPARE(store.pageCount(), 1);
-    QCOMPARE(startedPages.last(), 1);
+    QCOMPARE(store.pageCount(), page);
+    QList<int> pages;
+    QList<QPair<int, double>> headers, footers;
+    for (int n = 1; n <= page; ++n) {
+        pages << n;
+        headers << qMakePair(n, 100.0);
+        footers << qMakePair(n, 2770.0);
+    }
+    // A new page starts again with the page-start event and the page header.
+    QCOMPARE(startedPages, pages);
+    QCOMPARE(finished, pages);
+    QCOMPARE(placesOf(store, c1), headers);
+    QCOMPARE(placesOf(store, c2), footers);
+    QCOMPARE(placesOf(store, c4), (QList<QPair<int, double>>{{page, page == 1 ? 1800.0 : 300.0}}));
+    QCOMPARE(r.PageNumber(), page);
 }
 
 void TestReport::forceNewPageOnBodyBands() {
@@ -449,6 +483,7 @@ void TestReport::shapes() {
     add(shHorLine, QRectF(10, 0, 100, 9));      // line 4.5 px below its top
     add(shRectangle, QRectF(10, 30, 100, 1));   // a 1-pixel-high box: a line
     add(shVertLine, QRectF(200, 0, 1, 50), 2);  // line at the horizontal middle
+    add(shHorLine, QRectF(10, 60, 100, 10), 2); // a signature rule
     r.Page.TopMargin = r.Page.LeftMargin = 254; // one inch: whole pixels of the 96 dpi grid
     PageStore store;
     r.Compose(store);
@@ -456,7 +491,7 @@ void TestReport::shapes() {
     for (const DrawOp& op : store.page(1).ops)
         if (op.kind == DrawOp::Line || op.kind == DrawOp::Rectangle)
             shapes << &op;
-    QCOMPARE(shapes.size(), 3);
+    QCOMPARE(shapes.size(), 4);
     QCOMPARE(shapes[0]->kind, DrawOp::Line);
     QCOMPARE(shapes[0]->p1.y(), shapes[0]->p2.y());
     QVERIFY(qFuzzyCompare(shapes[0]->p1.y(), pxToTenths(96 + 4.5)));
@@ -473,10 +508,14 @@ void TestReport::shapes() {
     QCOMPARE(image.pixel(156, 101), qRgb(0, 0, 0));
     QCOMPARE(image.pixel(156, 100), qRgb(255, 255, 255));
     QCOMPARE(image.pixel(156, 102), qRgb(255, 255, 255));
-    // The 2-pixel vertical line is two columns wide.
+    // A 2-pixel pen draws two device pixels across the line, whichever way it runs.
     int black = 0;
     for (int x = 290; x < 305; ++x)
         black += image.pixel(x, 130) == qRgb(0, 0, 0);
+    QCOMPARE(black, 2);
+    black = 0;
+    for (int y = 150; y < 170; ++y)
+        black += image.pixel(156, y) == qRgb(0, 0, 0);
     QCOMPARE(black, 2);
 }
 
