@@ -15,6 +15,13 @@ void PageStore::clear() {
     abandoned_ = false;
 }
 
+void PageStore::setPages(std::vector<StoredPage> pages) {
+    clear();
+    pages_ = std::move(pages);
+    lastFinished_ = pageCount();
+    finished_ = true;
+}
+
 void PageStore::beginRun() {
     clear();
 }

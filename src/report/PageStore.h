@@ -81,6 +81,8 @@ public:
     // Approximate memory held by the pages, in bytes (pictures shared between pages count once).
     size_t approxBytes() const;
     bool samePages(const PageStore& other) const { return pages_ == other.pages_; }
+    // Pages from elsewhere (a saved preview) replace the pages, as one finished run.
+    void setPages(std::vector<StoredPage> pages);
 
     // Used by composition.
     void beginRun();
