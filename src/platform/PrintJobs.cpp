@@ -1,0 +1,197 @@
+#include "platform/PrintJobs.h"
+
+#include "platform/Error.h"
+
+#include <QFile>
+#include <QStringList>
+#include <cups/cups.h>
+#include <memory>
+
+namespace platform {
+namespace {
+
+QString lastCupsError() {
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+[[noreturn]] void fail(const PrintJob& job, const QString& reason) {
+    throw Error(QStringLiteral("Cannot print to \"%1\": %2").arg(job.printer, reason));
+}
+
+// The PWG name of a paper size given by PWG, PPD or legacy name; null when none fits.
+const pwg_media_t* mediaFor(const QString& paperSize) {
+    const QByteArray name = paperSize.toUtf8();
+    if (name.isEmpty())
+        return nullptr;
+    if (const pwg_media_t* m = pwgMediaForPWG(name.constData()))
+        return m;
+    if (const pwg_media_t* m = pwgMediaForPPD(name.constData()))
+        return m;
+    return pwgMediaForLegacy(name.constData());
+}
+
+// The media-source keywords for a device-mode paper-source code, in the order tried.
+QStringList mediaSourceCandidates(int paperSource) {
+    switch (paperSource) {
+    case 1:
+        return {"top"};
+    case 2:
+        return {"bottom"};
+    case 3:
+        return {"middle"};
+    case 4:
+        return {"manual", "by-pass-tray"};
+    case 5:
+        return {"envelope"};
+    case 6:
+        return {"env-manual", "envelope", "manual"};
+    case 7:
+        return {"auto"};
+    case 8:
+        return {"tractor"};
+    case 9:
+        return {"small-format"};
+    case 10:
+        return {"large-format"};
+    case 11:
+        return {"large-capacity"};
+    case 14:
+        return {"main"};
+    default:
+        return {};
+    }
+}
+
+struct Options {
+    int count = 0;
+    cups_option_t* list = nullptr;
+    ~Options() { cupsFreeOptions(count, list); }
+    void set(const char* name, const QByteArray& value) {
+        count = cupsAddOption(name, value.constData(), count, &list);
+    }
+};
+
+class CupsSpooler : public PrintSpooler {
+public:
+    void submit(const PrintJob& job) override {
+        QFile file(job.file);
+        if (!file.open(QIODevice::ReadOnly))
+            fail(job, QStringLiteral("cannot read %1: %2").arg(job.file, file.errorString()));
+
+        // A connection of our own: the scheduler CUPS_SERVER names now, and a down scheduler
+        // reported as such rather than as an unknown printer.
+        std::unique_ptr<http_t, void (*)(http_t*)> http(
+            httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr),
+            httpClose);
+        if (!http)
+            fail(job, QStringLiteral("the print service (%1) does not answer: %2")
+                          .arg(QString::fromLocal8Bit(cupsServer()), lastCupsError()));
+
+        const QByteArray printer = job.printer.toUtf8();
+        std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
+            cupsGetNamedDest(http.get(), printer.constData(), nullptr),
+            [](cups_dest_t* d) { cupsFreeDests(1, d); });
+        if (!dest)
+            fail(job, lastCupsError());
+
+        Options options;
+        addJobOptions(job, http.get(), dest.get(), options);
+
+        const QByteArray title = job.title.toUtf8();
+        const char* name = title.isEmpty() ? nullptr : title.constData();
+        const int id = cupsCreateJob(http.get(), dest->name, name, options.count, options.list);
+        if (id <= 0)
+            fail(job, lastCupsError());
+
+        if (cupsStartDocument(http.get(), dest->name, id, name, CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
+            abandon(job, http.get(), dest->name, id);
+        char buffer[65536];
+        qint64 n;
+        while ((n = file.read(buffer, sizeof buffer)) > 0) {
+            if (cupsWriteRequestData(http.get(), buffer, size_t(n)) != HTTP_STATUS_CONTINUE) {
+                cupsFinishDocument(http.get(), dest->name);
+                abandon(job, http.get(), dest->name, id);
+            }
+        }
+        if (n < 0) {
+            const QString reason = QStringLiteral("cannot read %1: %2").arg(job.file, file.errorString());
+            cupsFinishDocument(http.get(), dest->name);
+            cupsCancelJob2(http.get(), dest->name, id, 0);
+            fail(job, reason);
+        }
+        if (cupsFinishDocument(http.get(), dest->name) > IPP_STATUS_OK_CONFLICTING)
+            abandon(job, http.get(), dest->name, id);
+    }
+
+private:
+    // A job whose document did not arrive whole must not print half of it.
+    [[noreturn]] static void abandon(const PrintJob& job, http_t* http, const char* printer, int id) {
+        const QString reason = lastCupsError();
+        cupsCancelJob2(http, printer, id, 0);
+        fail(job, reason);
+    }
+
+    static void addJobOptions(const PrintJob& job, http_t* http, cups_dest_t* dest, Options& options) {
+        options.set("copies", QByteArray::number(qMax(1, job.copies)));
+        // A landscape page goes on the sheet turned, at full size. The spooler's filters would
+        // turn it unasked, but the job says so for printers that go by the job's orientation.
+        if (job.landscape)
+            options.set("orientation-requested", "4");
+
+        const pwg_media_t* media = mediaFor(job.paperSize);
+        const QByteArray mediaName = media ? QByteArray(media->pwg) : job.paperSize.toUtf8();
+        const QByteArray source = supportedSource(job.paperSource, http, dest);
+        if (source.isEmpty()) {
+            if (!mediaName.isEmpty())
+                options.set("media", mediaName);
+            return;
+        }
+        // The tray travels in media-col, the only place the spooler reads it from. media-col
+        // takes the place of media, so the size goes in there too; a size name without known
+        // dimensions stays in media, which the spooler reads beside media-col.
+        QByteArray col = "{media-source=" + source;
+        if (media)
+            col += " media-size={x-dimension=" + QByteArray::number(media->width) +
+                   " y-dimension=" + QByteArray::number(media->length) + '}';
+        col += '}';
+        options.set("media-col", col);
+        if (!media && !mediaName.isEmpty())
+            options.set("media", mediaName); // an unknown size name, passed on as given
+    }
+
+    static QByteArray supportedSource(int paperSource, http_t* http, cups_dest_t* dest) {
+        const QStringList candidates = mediaSourceCandidates(paperSource);
+        if (candidates.isEmpty())
+            return {};
+        cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
+        if (!info)
+            return {};
+        QByteArray found;
+        if (ipp_attribute_t* supported = cupsFindDestSupported(http, dest, info, "media-source")) {
+            for (const QString& keyword : candidates) {
+                const QByteArray k = keyword.toLatin1();
+                if (ippContainsString(supported, k.constData())) {
+                    found = k;
+                    break;
+                }
+            }
+        }
+        cupsFreeDestInfo(info);
+        return found;
+    }
+};
+
+PrintSpooler* installed = nullptr;
+
+} // namespace
+
+void setPrintSpooler(PrintSpooler* spooler) {
+    installed = spooler;
+}
+
+void submitPrintJob(const PrintJob& job) {
+    static CupsSpooler cups;
+    (installed ? *installed : static_cast<PrintSpooler&>(cups)).submit(job);
+}
+
+} // namespace platform
