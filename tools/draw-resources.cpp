@@ -476,9 +476,23 @@ QImage recordGlyph(const QString& what) {
 }
 
 // The print preview's tool glyphs, 18 x 18, and the close button's picture.
+// Drawn smooth on transparency, then put on the transparent colour with hard edges, so that
+// no edge pixel is a blend with that colour (it would show as a fringe on the button).
+QImage onKey(const QImage& drawn) {
+    QImage img = canvas(drawn.width(), drawn.height());
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = QColor::fromRgba(drawn.pixel(x, y));
+            if (c.alpha() >= 96)
+                img.setPixel(x, y, qRgb(c.red(), c.green(), c.blue()));
+        }
+    return img;
+}
+
 QImage previewGlyph(const QString& what) {
-    QImage img = canvas(18, 18);
-    QPainter p(&img);
+    QImage drawn(18, 18, QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    QPainter p(&drawn);
     begin(p);
     const QColor ink(0, 0, 110), fill(90, 140, 230), grey(70, 70, 70);
     auto sheet = [&](QRectF r) {
@@ -573,7 +587,8 @@ QImage previewGlyph(const QString& what) {
         p.setPen(QPen(QColor(250, 220, 100), 1.5));
         p.drawPoint(QPointF(8, 10));
     }
-    return img;
+    p.end();
+    return onKey(drawn);
 }
 
 // 450 x 6 dark blue textured strip with a thin light line.

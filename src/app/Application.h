@@ -1,6 +1,8 @@
 #pragma once
 // The application object: its event loop catches an error escaping any handler and shows
 // it in the stop-icon box, then goes on.
+#include "platform/Guarded.h"
+
 #include <QApplication>
 
 namespace ledgora {
@@ -19,15 +21,5 @@ public:
     // The application's title: the program file's name without its extension.
     static constexpr const char* title = "ledgora";
 };
-
-// Runs `handler`, showing an error that escapes it as the event loop would. Handlers are
-// connected through this, so that no error unwinds through the toolkit's own frames.
-template <typename F> void guarded(F&& handler) {
-    try {
-        handler();
-    } catch (...) {
-        Application::showError(std::current_exception());
-    }
-}
 
 } // namespace ledgora

@@ -322,7 +322,9 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
         if (!row->listField.isEmpty())
             w->setProperty("listField", row->listField.toString());
         w->setGeometry(row->align == Align::Client ? owner->contentsRect() : row->geometry);
-        if (row->kind == Kind::Label || row->kind == Kind::LinkLabel)
+        if (auto* label = qobject_cast<QLabel*>(w); label && row->center)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // keeps its width, text centred
+        else if (row->kind == Kind::Label || row->kind == Kind::LinkLabel)
             w->adjustSize(); // labels size themselves to their text
         if (!row->hint.isEmpty()) {
             w->setToolTip(row->hint.toString());

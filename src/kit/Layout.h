@@ -92,7 +92,7 @@ struct Row {
     bool checked = false;
     bool hidden = false;
     bool stretch = false;
-    bool center = false;
+    bool center = false; // picture box: picture centred; label: fixed width, text centred
     Align align = Align::None;
     int group = 0;       // speed buttons with the same group: exactly one is down (`checked`)
     bool cancel = false; // button: the window's cancel button

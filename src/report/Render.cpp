@@ -136,7 +136,8 @@ std::vector<bool> blankWhiteFills(const StoredPage& page, const Device& d) {
 
 } // namespace
 
-void renderPage(QPainter& p, const StoredPage& page, double dpiX, double dpiY, QPointF offset) {
+void renderPage(QPainter& p, const StoredPage& page, double dpiX, double dpiY, QPointF offset,
+                const QRectF& visible) {
     const Device d{dpiX, dpiY, offset};
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -146,6 +147,8 @@ void renderPage(QPainter& p, const StoredPage& page, double dpiX, double dpiY, Q
         if (skip[i])
             continue;
         const DrawOp& op = page.ops[i];
+        if (!visible.isEmpty() && !inkBounds(op, d).intersects(visible))
+            continue;
         switch (op.kind) {
         case DrawOp::FillRect:
             p.fillRect(d.rect(op.rect), QColor::fromRgba(op.color));

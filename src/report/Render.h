@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -17,7 +18,10 @@ namespace report {
 // Draws `page` on the painter's device, whose resolution is dpiX × dpiY. `offset` (tenths) is
 // taken off every position, so that a printer's unprintable margins keep positions measured
 // from the paper's edge: device position = round((tenths − offset) × dpi / 254).
-void renderPage(QPainter& painter, const StoredPage& page, double dpiX, double dpiY, QPointF offset = {});
+// `visible` (tenths, empty: all) leaves out what lies wholly outside it, so that a page shown
+// enlarged costs only what is in view.
+void renderPage(QPainter& painter, const StoredPage& page, double dpiX, double dpiY, QPointF offset = {},
+                const QRectF& visible = {});
 
 // The whole page on white at `dpi`.
 QImage renderImage(const StoredPage& page, double dpi);
