@@ -3,7 +3,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/Fonts.h"
 #include "platform/Guarded.h"
-#include "platform/SaveFile.h"
 #include "report/PreviewFile.h"
 #include "report/Printing.h"
 #include "report/Render.h"
@@ -346,13 +345,11 @@ void TRpStandardPreview::SaveClick() {
     case 1:
         exportTextFile(report_, choice.path);
         break;
-    default: {
-        const QString title =
-            report_.ReportTitle.isEmpty() ? QFileInfo(choice.path).completeBaseName() : report_.ReportTitle;
-        platform::saveFile(choice.path,
-                           [&](QIODevice& device) { return writePdf(store_, device, {.title = title}); });
+    default:
+        savePdfFile(store_, choice.path,
+                    report_.ReportTitle.isEmpty() ? QFileInfo(choice.path).completeBaseName()
+                                                  : report_.ReportTitle);
         break;
-    }
     }
 }
 

@@ -1,7 +1,6 @@
 #include "report/Printing.h"
 #include "platform/Error.h"
 #include "platform/PrintJobs.h"
-#include "platform/SaveFile.h"
 #include "report/PageStore.h"
 #include "report/ProgressForm.h"
 #include "report/Render.h"
@@ -101,16 +100,11 @@ QPrinterInfo printerFor(const TReport& report) {
     return chosen.isNull() ? printers.first() : chosen;
 }
 
-bool inRange(const TRpPrinterSettings& settings, int page) {
-    return (settings.FirstPage <= 0 || page >= settings.FirstPage) &&
-           (settings.LastPage <= 0 || page <= settings.LastPage);
-}
-
 // One request behind the progress window: the window (when shown) and the cancel mark.
 class Request {
 public:
-    Request(TReport& report, bool progressWindow) {
-        if (report.ShowProgress && progressWindow) {
+    explicit Request(bool progressWindow) {
+        if (progressWindow) {
             progress_ = std::make_unique<TRpProgressForm>();
             QObject::connect(progress_.get(), &TRpProgressForm::cancelRequested,
                              [this] { cancelled_ = true; });
@@ -176,6 +170,64 @@ public:
     }
 };
 
+// What travels with one job besides its pages.
+struct JobSettings {
+    QPrinterInfo printer;
+    QString title;
+    int copies = 1;
+    int firstPage = 0;
+    int lastPage = 0;
+    bool landscape = false;
+    QPageSize paper;
+    int paperSource = 0;
+};
+
+// Sends the composed pages in the job's range as one job.
+PrintResult sendPages(const PageStore& store, const JobSettings& settings, Request& request) {
+    // Pages outside the range were composed with the others and go no further.
+    std::vector<int> pages;
+    for (int n = 1; n <= store.pageCount(); ++n)
+        if ((settings.firstPage <= 0 || n >= settings.firstPage) &&
+            (settings.lastPage <= 0 || n <= settings.lastPage))
+            pages.push_back(n);
+    if (pages.empty())
+        return PrintResult::NothingInRange;
+
+    // The job is drawn into a file first and reaches the printing system only once it is
+    // complete: a cancelled run leaves no job behind.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/ledgora-print-XXXXXX.pdf"));
+    if (!file.open())
+        throw platform::Error(QStringLiteral("Cannot create the print job: ") + file.errorString());
+    const QPrinter printer(settings.printer, QPrinter::HighResolution);
+    PdfOptions options;
+    options.title = settings.title;
+    options.dpi = printer.resolution() > 0 ? printer.resolution() : 600;
+    options.archive = false;
+    options.pages = pages;
+    options.beforePage = [&request](int) {
+        request.flush();
+        return !request.cancelled();
+    };
+    const bool written = writePdf(store, file, options) && file.flush();
+    request.flush();
+    if (request.cancelled())
+        return PrintResult::Cancelled;
+    if (!written)
+        throw platform::Error(QStringLiteral("Cannot create the print job: ") + file.errorString());
+    file.close();
+
+    platform::PrintJob job;
+    job.printer = settings.printer.printerName();
+    job.title = settings.title;
+    job.file = file.fileName();
+    job.copies = std::max(1, settings.copies);
+    job.landscape = settings.landscape;
+    job.paperSize = settings.paper.key();
+    job.paperSource = settings.paperSource;
+    platform::submitPrintJob(job);
+    return PrintResult::Printed;
+}
+
 } // namespace
 
 QStringList installedPrinters() {
@@ -196,66 +248,54 @@ PrintResult Print(TReport& report, bool progressWindow) {
     if (info.isNull())
         return PrintResult::NoPrinter;
     TReport::Hold hold(report);
-    Request request(report, progressWindow);
-
+    Request request(report.ShowProgress && progressWindow);
     PageStore store;
     if (!composeFor(report, request, store))
         return PrintResult::Cancelled;
-    // Pages outside the range were composed with the others and go no further.
-    std::vector<int> pages;
-    for (int n = 1; n <= store.pageCount(); ++n)
-        if (inRange(report.PrinterSettings, n))
-            pages.push_back(n);
-    if (pages.empty())
+    const TRpPrinterSettings& s = report.PrinterSettings;
+    return sendPages(store,
+                     {.printer = info,
+                      .title = report.ReportTitle,
+                      .copies = s.Copies,
+                      .firstPage = s.FirstPage,
+                      .lastPage = s.LastPage,
+                      .landscape = report.Page.Orientation == poLandscape,
+                      .paper = paperOf(report.Page),
+                      .paperSource = paperSourceCode(s.OutputBin)},
+                     request);
+}
+
+PrintResult printPages(const PageStore& store, const QString& printerName, int copies, int firstPage,
+                       int lastPage) {
+    if (store.pageCount() == 0)
         return PrintResult::NothingInRange;
-
-    // The job is drawn into a file first and reaches the printing system only once it is
-    // complete: a cancelled run leaves no job behind.
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/ledgora-print-XXXXXX.pdf"));
-    if (!file.open())
-        throw platform::Error(QStringLiteral("Cannot create the print job: ") + file.errorString());
-    const QPrinter printer(info, QPrinter::HighResolution);
-    PdfOptions options;
-    options.title = report.ReportTitle;
-    options.dpi = printer.resolution() > 0 ? printer.resolution() : 600;
-    options.archive = false;
-    options.pages = pages;
-    options.beforePage = [&request](int) {
-        request.flush();
-        return !request.cancelled();
-    };
-    const bool written = writePdf(store, file, options) && file.flush();
-    request.flush();
-    if (request.cancelled())
-        return PrintResult::Cancelled;
-    if (!written)
-        throw platform::Error(QStringLiteral("Cannot create the print job: ") + file.errorString());
-    file.close();
-
-    platform::PrintJob job;
-    job.printer = info.printerName();
-    job.title = report.ReportTitle;
-    job.file = file.fileName();
-    job.copies = std::max(1, report.PrinterSettings.Copies);
-    job.landscape = report.Page.Orientation == poLandscape;
-    job.paperSize = paperOf(report.Page).key();
-    job.paperSource = paperSourceCode(report.PrinterSettings.OutputBin);
-    platform::submitPrintJob(job);
-    return PrintResult::Printed;
+    const QPrinterInfo info =
+        printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return PrintResult::NoPrinter;
+    Request request(false);
+    const StoredPage& first = store.page(1);
+    const QSizeF portrait(std::min(first.width, first.length) / 10.0,
+                          std::max(first.width, first.length) / 10.0);
+    return sendPages(store,
+                     {.printer = info,
+                      .copies = copies,
+                      .firstPage = firstPage,
+                      .lastPage = lastPage,
+                      .landscape = first.landscape(),
+                      .paper = QPageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch)},
+                     request);
 }
 
 bool exportTextFile(TReport& report, const QString& fileName, bool progressWindow) {
     if (!report.Available())
         return false;
     TReport::Hold hold(report);
-    Request request(report, progressWindow);
+    Request request(report.ShowProgress && progressWindow);
     PageStore store;
     if (!composeFor(report, request, store))
         return false;
-    platform::saveFile(fileName, [&store](QIODevice& device) {
-        const QByteArray bytes = exportText(store).toUtf8();
-        return device.write(bytes) == bytes.size();
-    });
+    saveTextFile(store, fileName);
     return true;
 }
 

@@ -7,6 +7,8 @@
 
 namespace report {
 
+class PageStore;
+
 enum class PrintResult {
     Printed,        // the job was handed to the printing system
     Busy,           // a run of the report was going on: nothing done
@@ -20,6 +22,11 @@ enum class PrintResult {
 // shows progress and `progressWindow` allows it. The report stays busy for the whole
 // request. Throws platform::Error when the printing system refuses the job.
 PrintResult Print(TReport& report, bool progressWindow = true);
+
+// Sends pages composed earlier (a loaded saved preview) to `printerName` (empty: the default
+// printer), in their own paper size and orientation, without a progress window.
+PrintResult printPages(const PageStore& store, const QString& printerName, int copies = 1, int firstPage = 0,
+                       int lastPage = 0);
 
 // Composes the report anew and writes its text export to `fileName` (all or nothing),
 // behind the progress window. Returns false when the report was busy or the run cancelled;

@@ -1,4 +1,5 @@
 #include "report/Render.h"
+#include "platform/SaveFile.h"
 #include "report/TextMetrics.h"
 
 #include <QFile>
@@ -306,6 +307,18 @@ bool writeText(const PageStore& store, const QString& fileName) {
         return false;
     const QByteArray bytes = exportText(store).toUtf8();
     return file.write(bytes) == bytes.size();
+}
+
+void savePdfFile(const PageStore& store, const QString& fileName, const QString& title) {
+    platform::saveFile(fileName,
+                       [&](QIODevice& device) { return writePdf(store, device, {.title = title}); });
+}
+
+void saveTextFile(const PageStore& store, const QString& fileName) {
+    platform::saveFile(fileName, [&](QIODevice& device) {
+        const QByteArray bytes = exportText(store).toUtf8();
+        return device.write(bytes) == bytes.size();
+    });
 }
 
 } // namespace report

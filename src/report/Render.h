@@ -51,4 +51,9 @@ bool writePdf(const PageStore& store, const QString& fileName, const QString& ti
 QString exportText(const PageStore& store);
 bool writeText(const PageStore& store, const QString& fileName);
 
+// The files the user asks for: written in full or not at all (an existing file stays as it
+// was); platform::Error naming the file and the reason on failure. The PDF is PDF/A-1b.
+void savePdfFile(const PageStore& store, const QString& fileName, const QString& title);
+void saveTextFile(const PageStore& store, const QString& fileName);
+
 } // namespace report
