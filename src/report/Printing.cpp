@@ -109,7 +109,6 @@ public:
             QObject::connect(progress_.get(), &TRpProgressForm::cancelRequested,
                              [this] { cancelled_ = true; });
             progress_->show();
-            progress_->raise();
             flush();
         }
     }
