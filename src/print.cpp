@@ -6,8 +6,8 @@
 //   ledgora-print --load FILE.rpv (--pdf FILE | --text FILE | --printer NAME)
 //   ledgora-print --list-printers
 //
-// A document with no output named is printed on the default printer. Exit 0 on success; on
-// any failure one line on standard error and exit 1, and no output file is left half written.
+// A document with no output named is printed on the default printer; --help shows the usage. Exit 0 on
+// success; on any failure one line on standard error and exit 1, and no output file is left half written.
 #include "platform/Error.h"
 #include "platform/Fonts.h"
 #include "report/PreviewFile.h"
@@ -207,13 +207,13 @@ int main(int argc, char** argv) {
     // Nothing is shown: the documents are composed without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc < 2) {
-        std::fputs(usage, stderr);
-        return 1;
-    }
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    if (args == QStringList{QStringLiteral("--help")}) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     // Standard error carries our one line on failure, not the toolkit's notices.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)

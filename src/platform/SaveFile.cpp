@@ -15,7 +15,13 @@ void saveFile(const QString& fileName, const std::function<bool(QIODevice&)>& wr
     };
     if (!file.open(QIODevice::WriteOnly))
         fail(file.errorString());
-    if (!write(file))
+    bool written = false;
+    try {
+        written = write(file);
+    } catch (const Error& e) {
+        fail(e.message()); // the writer says why
+    }
+    if (!written)
         fail(file.error() != QFileDevice::NoError ? file.errorString()
                                                   : QStringLiteral("the contents could not be written"));
     if (!file.commit())

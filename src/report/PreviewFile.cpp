@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/PictureFile.h"
+#include "platform/SaveFile.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -560,19 +560,10 @@ void writePreview(const PageStore& store, QIODevice& device) {
 }
 
 void savePreviewFile(const PageStore& store, const QString& fileName) {
-    auto fail = [&](const QString& reason) { refuseFile("write", fileName, reason); };
-    // QSaveFile writes beside the file and puts it in place only when all went well; if it
-    // is destroyed before commit(), the file of that name keeps its old content.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(file.errorString());
-    try {
-        writePreview(store, file);
-    } catch (const platform::Error& e) {
-        fail(e.message());
-    }
-    if (!file.commit())
-        fail(file.errorString());
+    platform::saveFile(fileName, [&store](QIODevice& device) {
+        writePreview(store, device);
+        return true;
+    });
 }
 
 std::vector<StoredPage> loadPreviewFile(const QString& fileName) {
