@@ -153,6 +153,7 @@ int run(const Options& o) {
     if (o.listPrinters) {
         for (const QString& name : report::installedPrinters())
             std::printf("%s\n", qPrintable(name));
+        std::fflush(stdout);
         return 0;
     }
     if (!o.load.isEmpty()) {
