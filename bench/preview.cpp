@@ -8,10 +8,7 @@
 #include "report/Preview.h"
 #include "report/PreviewFile.h"
 #include "report/Render.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -120,14 +117,9 @@ int main(int argc, char** argv) {
     std::printf("times in ms (medians); first paint: request to the page painted at page width, maximised\n");
     std::printf("%-9s %9s %9s %9s %9s %9s %9s %9s %10s\n", "document", "paint1st", "paint", "rep100%",
                 "rep2000%", "rpv save", "rpv load", "rpv B", "PDF B/pg");
-    TFormVat vat;
-    document("vat", vat.Report1, dir.path());
-    TFaktura_RR rr;
-    document("rr", rr.Report1, dir.path());
-    TFormRachunek bill;
-    document("bill", bill.Report1, dir.path());
-    TPoczta transfer;
-    transfer.CopyFormPicture();
-    document("transfer", transfer.Report1, dir.path());
+    templates::Documents documents;
+    documents.transfer.CopyFormPicture();
+    for (const char* name : templates::Documents::names)
+        document(name, *documents.byName(QLatin1String(name)), dir.path());
     return 0;
 }

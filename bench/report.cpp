@@ -3,10 +3,7 @@
 // bands for N = 100, 1 000 and 10 000, with page-store memory per page and the growth ratios.
 #include "report/Report.h"
 #include "report/TextMetrics.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -89,15 +86,10 @@ int main(int argc, char** argv) {
     std::printf("%-10s %12s %12s %12s %12s %10s\n", "document", "compose cold", "compose warm",
                 "render 96dpi", "write PDF", "store B");
     {
-        TFormVat vat;
-        document("vat", vat.Report1, dir.path());
-        TFaktura_RR rr;
-        document("rr", rr.Report1, dir.path());
-        TFormRachunek bill;
-        document("bill", bill.Report1, dir.path());
-        TPoczta transfer;
-        transfer.CopyFormPicture();
-        document("transfer", transfer.Report1, dir.path());
+        templates::Documents documents;
+        documents.transfer.CopyFormPicture();
+        for (const char* name : templates::Documents::names)
+            document(name, *documents.byName(QLatin1String(name)), dir.path());
     }
 
     std::printf("\nGrowth: N bands of 50 mm (3 labels, 2 shapes, a frame line each), cold\n");

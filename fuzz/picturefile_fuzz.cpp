@@ -2,10 +2,10 @@
 // fixed when the target is built), then drawn, as the options page would show it. Any
 // outcome but a picture or platform::Error is a fault: a crash, a sanitizer report, a hang
 // or unbounded memory.
+#include "FuzzQt.h"
 #include "platform/Error.h"
 #include "platform/PictureFile.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -18,21 +18,8 @@
 #error "LEDGORA_FUZZ_EXTENSION names the picture kind to fuzz"
 #endif
 
-namespace {
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quiet);
-    // Qt's own arguments only: libFuzzer's flags are not for it.
-    static int argc = 1;
-    static char name[] = "picturefile_fuzz";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: what Qt caches stays reachable, so leak checks at exit stay quiet and
-    // a leak is only reported for the input that caused it.
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    fuzzing::startQt();
     return 0;
 }
 

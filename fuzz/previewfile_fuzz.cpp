@@ -2,12 +2,12 @@
 // preview would show it, and saved again, which must give the same pages back. Any other
 // outcome than pages or platform::Error is a fault: a crash, a sanitizer report, a hang,
 // unbounded memory, or pages that cannot be saved as they were read.
+#include "FuzzQt.h"
 #include "platform/Error.h"
 #include "report/PreviewFile.h"
 #include "report/Render.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -15,21 +15,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quiet);
-    // Qt's own arguments only: libFuzzer's flags are not for it.
-    static int argc = 1;
-    static char name[] = "previewfile_fuzz";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: what Qt caches stays reachable, so leak checks at exit stay quiet and
-    // a leak is only reported for the input that caused it.
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    fuzzing::startQt();
     return 0;
 }
 

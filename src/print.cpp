@@ -13,15 +13,11 @@
 #include "report/PreviewFile.h"
 #include "report/Printing.h"
 #include "report/Render.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -99,39 +95,6 @@ Options parse(const QStringList& args) {
     return o;
 }
 
-// The template windows hold the documents; the transfer sheet gets its form picture first,
-// as the main window does before every preview and print.
-struct Document {
-    std::unique_ptr<QWidget> owner;
-    report::TReport* report = nullptr;
-};
-
-Document document(const QString& name) {
-    Document d;
-    if (name == u"vat") {
-        auto t = std::make_unique<TFormVat>();
-        d.report = &t->Report1;
-        d.owner = std::move(t);
-    } else if (name == u"rr") {
-        auto t = std::make_unique<TFaktura_RR>();
-        d.report = &t->Report1;
-        d.owner = std::move(t);
-    } else if (name == u"bill") {
-        auto t = std::make_unique<TFormRachunek>();
-        d.report = &t->Report1;
-        d.owner = std::move(t);
-    } else if (name == u"transfer") {
-        auto t = std::make_unique<TPoczta>();
-        t->CopyFormPicture();
-        d.report = &t->Report1;
-        d.owner = std::move(t);
-    } else {
-        throw platform::Error(
-            QStringLiteral("unknown document \"%1\" (vat, rr, bill or transfer)").arg(name));
-    }
-    return d;
-}
-
 void check(report::PrintResult result, const QString& printer, const Options& o) {
     switch (result) {
     case report::PrintResult::Printed:
@@ -170,8 +133,14 @@ int run(const Options& o) {
         return 0;
     }
 
-    Document d = document(o.document);
-    report::TReport& r = *d.report;
+    templates::Documents documents;
+    report::TReport* found = documents.byName(o.document);
+    if (!found)
+        throw platform::Error(
+            QStringLiteral("unknown document \"%1\" (vat, rr, bill or transfer)").arg(o.document));
+    if (found == &documents.transfer.Report1)
+        documents.transfer.CopyFormPicture(); // as the main window does before every preview and print
+    report::TReport& r = *found;
     const bool print = o.printer || (o.pdf.isEmpty() && o.text.isEmpty() && o.save.isEmpty());
     QString printer;
     if (print && o.printer) {

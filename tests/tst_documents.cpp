@@ -4,10 +4,7 @@
 // and the PDF read back.
 #include "report/Report.h"
 #include "report/TextMetrics.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,20 +18,8 @@ using namespace report;
 namespace {
 
 // Each template standalone, as the program creates them.
-struct Documents {
-    TFormVat vat;
-    TFaktura_RR rr;
-    TFormRachunek bill;
-    TPoczta transfer;
-    TReport& byName(const QString& name) {
-        if (name == QLatin1String("vat"))
-            return vat.Report1;
-        if (name == QLatin1String("rr"))
-            return rr.Report1;
-        if (name == QLatin1String("bill"))
-            return bill.Report1;
-        return transfer.Report1;
-    }
+struct Documents : templates::Documents {
+    TReport& byName(const QString& name) { return *templates::Documents::byName(name); }
 };
 
 std::unique_ptr<Documents> documents;

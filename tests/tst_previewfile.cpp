@@ -3,10 +3,7 @@
 // is refused with its own reason, and a failed save leaves the old file alone.
 #include "platform/Error.h"
 #include "report/PreviewFile.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -25,16 +22,9 @@ using namespace report;
 
 namespace {
 
-struct Documents {
-    TFormVat vat;
-    TFaktura_RR rr;
-    TFormRachunek bill;
-    TPoczta transfer;
+struct Documents : templates::Documents {
     PageStore compose(const QString& name) {
-        TReport& report = name == QLatin1String("vat")    ? vat.Report1
-                          : name == QLatin1String("rr")   ? rr.Report1
-                          : name == QLatin1String("bill") ? bill.Report1
-                                                          : transfer.Report1;
+        TReport& report = *byName(name);
         if (&report == &transfer.Report1)
             transfer.CopyFormPicture(); // as the main window does before every preview
         PageStore store;

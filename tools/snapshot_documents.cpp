@@ -1,9 +1,6 @@
 // The four printed documents: vat, rr, bill and transfer, each as .pdf, .png (100 dpi) and .txt.
 #include "report/Report.h"
-#include "templates/Unit2.h"
-#include "templates/Unit3.h"
-#include "templates/Unit4.h"
-#include "templates/Unit9.h"
+#include "templates/Documents.h"
 #include "tools/snapshot.h"
 
 #include <cstdio>
@@ -22,15 +19,10 @@ void writeDocument(report::TReport& report, const QString& out, const QString& n
 }
 
 void write(const QString& out) {
-    TFormVat vat;
-    writeDocument(vat.Report1, out, QStringLiteral("vat"));
-    TFaktura_RR rr;
-    writeDocument(rr.Report1, out, QStringLiteral("rr"));
-    TFormRachunek bill;
-    writeDocument(bill.Report1, out, QStringLiteral("bill"));
-    TPoczta transfer;
-    transfer.CopyFormPicture(); // as the main window does before every preview and print
-    writeDocument(transfer.Report1, out, QStringLiteral("transfer"));
+    templates::Documents documents;
+    documents.transfer.CopyFormPicture(); // as the main window does before every preview and print
+    for (const char* name : templates::Documents::names)
+        writeDocument(*documents.byName(QLatin1String(name)), out, QLatin1String(name));
 }
 
 const snapshot::Part part("documents", write);
