@@ -120,6 +120,6 @@ int main(int argc, char** argv) {
     templates::Documents documents;
     documents.transfer.CopyFormPicture();
     for (const char* name : templates::Documents::names)
-        document(name, *documents.byName(QLatin1String(name)), dir.path());
+        document(name, *documents.byName(QString::fromLatin1(name)), dir.path());
     return 0;
 }

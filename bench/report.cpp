@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         templates::Documents documents;
         documents.transfer.CopyFormPicture();
         for (const char* name : templates::Documents::names)
-            document(name, *documents.byName(QLatin1String(name)), dir.path());
+            document(name, *documents.byName(QString::fromLatin1(name)), dir.path());
     }
 
     std::printf("\nGrowth: N bands of 50 mm (3 labels, 2 shapes, a frame line each), cold\n");

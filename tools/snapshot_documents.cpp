@@ -22,7 +22,7 @@ void write(const QString& out) {
     templates::Documents documents;
     documents.transfer.CopyFormPicture(); // as the main window does before every preview and print
     for (const char* name : templates::Documents::names)
-        writeDocument(*documents.byName(QLatin1String(name)), out, QLatin1String(name));
+        writeDocument(*documents.byName(QString::fromLatin1(name)), out, QLatin1String(name));
 }
 
 const snapshot::Part part("documents", write);
