@@ -324,8 +324,11 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
         w->setGeometry(row->align == Align::Client ? owner->contentsRect() : row->geometry);
         if (auto* label = qobject_cast<QLabel*>(w); label && row->center)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // keeps its width, text centred
-        else if (row->kind == Kind::Label || row->kind == Kind::LinkLabel)
+        else if (row->kind == Kind::Label || row->kind == Kind::LinkLabel) {
             w->adjustSize(); // labels size themselves to their text
+            if (row->right)
+                w->move(row->geometry.x() + row->geometry.width() - w->width(), row->geometry.y());
+        }
         if (!row->hint.isEmpty()) {
             w->setToolTip(row->hint.toString());
             w->setAccessibleName(row->hint.toString());
@@ -357,6 +360,20 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
     for (Aligner* aligner : aligners)
         aligner->arrange();
 
+    // A control is read by the label that stands for it; the label, which points at one
+    // control, also tells assistive tools which control it names.
+    for (const Row& row : rows) {
+        if (!row.label)
+            continue;
+        QWidget* w = controls.value(QString::fromLatin1(row.name));
+        auto* label = qobject_cast<QLabel*>(controls.value(QString::fromLatin1(row.label)));
+        if (!w || !label)
+            continue;
+        w->setAccessibleName(withoutMnemonic(label->text()));
+        if (!label->buddy())
+            label->setBuddy(w);
+    }
+
     // Controls inside a group box keep their creation order after the box.
     std::vector<const Row*> tabbed;
     for (const Row& row : rows)
@@ -371,6 +388,10 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
             QWidget::setTabOrder(chainTail(previous), w);
         previous = w;
     }
+    // The chain is a ring, so where a window enters it is not given by the order alone: the
+    // first control of the tab order takes the focus when the window first becomes active.
+    if (!tabbed.empty() && parent->isWindow())
+        controls.value(QString::fromLatin1(tabbed.front()->name))->setFocus();
     return controls;
 }
 

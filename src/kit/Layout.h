@@ -71,8 +71,9 @@ struct Row {
     const char* name = nullptr;
     Kind kind = Kind::Label;
     QRect geometry;                // pixels of the 96 dpi grid, relative to the parent
-    QStringView text = {};         // caption
+    QStringView text = {};         // caption; a picture box's: what it shows, read aloud
     QStringView hint = {};         // tooltip and accessible description
+    const char* label = nullptr;   // the label that stands for this control: its screen-reader name
     const char* parent = nullptr;  // name of the group box it stands in, if any
     const char* picture = nullptr; // resource path of a picture or glyph strip
     int glyphs = 1;                // images side by side in a glyph strip
@@ -93,6 +94,7 @@ struct Row {
     bool hidden = false;
     bool stretch = false;
     bool center = false; // picture box: picture centred; label: fixed width, text centred
+    bool right = false;  // label: sized to its text, its right edge kept where the table puts it
     Align align = Align::None;
     int group = 0;       // speed buttons with the same group: exactly one is down (`checked`)
     bool cancel = false; // button: the window's cancel button

@@ -8,6 +8,12 @@ namespace platform {
 // TrueType files; without them the named faces fall back to the nearest sans face.
 void loadApplicationFonts();
 
+// The about window's title face, "Benguiat Bk BT", which free systems lack: a bold serif of
+// the same soft, wide cut stands in for it, loaded from `file` (URW Bookman Demi); without
+// that file the plain serif faces do. Returns the family that now stands in first.
+QString loadDisplayFace(
+    const QString& file = QStringLiteral("/usr/share/fonts/opentype/urw-base35/URWBookman-Demi.otf"));
+
 // A font by family and character height in pixels (8 pt = 11 px at 96 dpi).
 QFont pixelFont(const QString& family, int pixelSize, bool bold = false, bool italic = false,
                 bool underline = false);
