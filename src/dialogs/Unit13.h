@@ -6,4 +6,9 @@ class TForm13 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm13(QWidget* parent = nullptr);
+    void showWindow() {
+        show();
+        raise();
+        activateWindow();
+    }
 };

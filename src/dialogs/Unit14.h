@@ -6,4 +6,9 @@ class TForm5 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
+    void showWindow() {
+        show();
+        raise();
+        activateWindow();
+    }
 };
