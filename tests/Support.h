@@ -2,6 +2,7 @@
 // Shared test support: recorders for the platform stand-ins and a main() that makes the
 // program's own application object.
 #include "app/Application.h"
+#include "app/DocumentRequests.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureDialog.h"
 #include "platform/Programs.h"
@@ -9,6 +10,7 @@
 
 #include <QStringList>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 namespace testing {
@@ -32,6 +34,36 @@ struct ProgramRecorder : platform::ProgramStarter {
     ProgramRecorder() { platform::setProgramStarter(this); }
     ~ProgramRecorder() override { platform::setProgramStarter(nullptr); }
     void start(const QString& commandLine) override { started << commandLine; }
+};
+
+// Records the main window's preview and print requests: which report was asked for, and how.
+// `during` runs inside each request, where the preview's own event loop would run; with
+// `passThrough` the real preview or print follows.
+struct DocumentRecorder : ledgora::DocumentRequests {
+    enum class Operation { Preview, Print };
+    struct Request {
+        Operation operation;
+        const report::TReport* report;
+    };
+    std::vector<Request> requests;
+    std::function<void()> during;
+    bool passThrough = false;
+    DocumentRecorder() { ledgora::setDocumentRequests(this); }
+    ~DocumentRecorder() override { ledgora::setDocumentRequests(nullptr); }
+    void preview(report::TReport& report) override {
+        requests.push_back({Operation::Preview, &report});
+        if (during)
+            during();
+        if (passThrough)
+            DocumentRequests::preview(report);
+    }
+    void print(report::TReport& report) override {
+        requests.push_back({Operation::Print, &report});
+        if (during)
+            during();
+        if (passThrough)
+            DocumentRequests::print(report);
+    }
 };
 
 // Answers the open-picture dialog with a path (empty: the user cancels).

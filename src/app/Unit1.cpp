@@ -1,5 +1,9 @@
 #include "app/Unit1.h"
 #include "app/Application.h"
+#include "app/DocumentRequests.h"
+#include "app/Startup.h"
+#include "dialogs/Unit13.h"
+#include "dialogs/Unit14.h"
 #include "kit/CoolBar.h"
 #include "kit/PageControl.h"
 #include "kit/PictureBox.h"
@@ -7,16 +11,23 @@
 #include "pages/Pages.h"
 #include "platform/Error.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureDialog.h"
 #include "platform/PictureFile.h"
+#include "platform/Programs.h"
 #include "platform/Screen.h"
 #include "platform/Sound.h"
+#include "templates/Unit2.h"
+#include "templates/Unit3.h"
+#include "templates/Unit4.h"
+#include "templates/Unit9.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
 
 namespace {
 
@@ -70,6 +81,28 @@ const kit::Row toolbar[] = {
 };
 // clang-format on
 
+// The buttons and their click handlers. The issued documents page may not hold its two yet.
+const std::pair<const char*, void (TForm1::*)()> clickHandlers[] = {
+    {"SpeedButton46", &TForm1::SpeedButton46Click}, {"SpeedButton12", &TForm1::SpeedButton12Click},
+    {"SpeedButton6", &TForm1::SpeedButton6Click},   {"SpeedButton5", &TForm1::SpeedButton5Click},
+    {"SpeedButton4", &TForm1::SpeedButton4Click},   {"SpeedButton8", &TForm1::SpeedButton8Click},
+    {"SpeedButton47", &TForm1::SpeedButton47Click}, {"SpeedButton48", &TForm1::SpeedButton48Click},
+    {"SpeedButton13", &TForm1::SpeedButton13Click}, {"SpeedButton16", &TForm1::SpeedButton16Click},
+    {"SpeedButton67", &TForm1::SpeedButton67Click}, {"SpeedButton36", &TForm1::SpeedButton36Click},
+    {"SpeedButton7", &TForm1::SpeedButton7Click},   {"SpeedButton1", &TForm1::SpeedButton1Click},
+    {"SpeedButton63", &TForm1::SpeedButton63Click}, {"SpeedButton66", &TForm1::SpeedButton66Click},
+    {"SpeedButton10", &TForm1::SpeedButton10Click}, {"SpeedButton3", &TForm1::SpeedButton3Click},
+    {"SpeedButton9", &TForm1::SpeedButton9Click},   {"SpeedButton2", &TForm1::SpeedButton2Click},
+};
+
+// An event description: its lines joined by line feeds, in a box without owner.
+void eventDescription(QStringView title, std::initializer_list<QStringView> lines) {
+    QStringList text;
+    for (QStringView line : lines)
+        text << line.toString();
+    platform::messageBox(text.join(u'\n'), title.toString());
+}
+
 } // namespace
 
 const std::array<const char*, 8> TForm1::backgroundTargets = {"Image2", "Image1", "Image4", "Image5",
@@ -114,8 +147,10 @@ TForm1::TForm1(QWidget* parent)
 
     FormCreate();
 
-    connect(control<kit::SpeedButton>(QStringLiteral("SpeedButton2")), &QAbstractButton::clicked, this,
-            [this] { ledgora::guarded([this] { SpeedButton2Click(); }); });
+    for (const auto& [name, handler] : clickHandlers)
+        if (auto* button = control<QAbstractButton>(QString::fromLatin1(name)))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, handler = handler] { ledgora::guarded([this, handler] { (this->*handler)(); }); });
 
     connect(PageControl1, &kit::PageControl::pageChanged, this,
             [this] { ledgora::guarded([this] { PageControl1Change(); }); });
@@ -203,6 +238,134 @@ void TForm1::PageControl1Change() {
     if (index < 0 || index >= int(statusTexts.size()))
         return;
     CoolBar3->setBandText(CoolBar3->bandCount() - 1, statusTexts[size_t(index)].toString());
+}
+
+void TForm1::SpeedButton46Click() {
+    eventDescription(u"Opis zdarzenia - nowy dokument",
+                     {u"Wystawiony zostaje nowy dokument", u"Nr faktury jest automatycznie naliczany",
+                      u"W opcjach możemy ustawić dowolny NR,",
+                      u" od którego program zacznie wyliczać kolejny numer"});
+}
+
+void TForm1::SpeedButton12Click() {
+    eventDescription(u"Opis zdarzenia - zapisz fakturę",
+                     {u"Zapisuje dokument, któy utworzyliśmy,", u"Zobacz stronę wystawione dokumenty"});
+}
+
+void TForm1::SpeedButton13Click() {
+    eventDescription(u"Opis zdarzenia - archiwizacja danych",
+                     {u"Opcja ta umożliwia zabezpieczenie danych,",
+                      u" przez dodanie wszystkich plików bazodanowych",
+                      u"do archiwum. W opcjach omżemy ustawić automatyczne",
+                      u" archiwizowanie, które nastepuje po zakończeniu działania programu"});
+}
+
+void TForm1::SpeedButton16Click() {
+    eventDescription(u"Opis zdarzenia - rozpakuj z archiwum",
+                     {u"W przypadku gdy utraciliśmy dane, naciśnięcie tego przycisku",
+                      u"spowoduje dodanie plików uprzednio zarchiwizowanych"});
+}
+
+void TForm1::SpeedButton67Click() {
+    eventDescription(u"Opis zdarzenia - Pomoc do programu",
+                     {u"Do programu dołączony elektroniczny podręcznik użytkownika,",
+                      u"oraz specyfikacja programu",
+                      u"Zobacz naszą stronę w trubie off-line, gdzie umiesciliśmy także podręcznik,",
+                      u"z którego dowiesz się więcej na temat programu"});
+}
+
+void TForm1::SpeedButton1Click() {
+    eventDescription(u"Opis zdarzenia - dodaj do listy", {u"Zostaje dodany wybrany produkt do faktury"});
+}
+
+void TForm1::SpeedButton10Click() {
+    eventDescription(u"Opis zdarzenia - wczytaj dokument",
+                     {u"Wczytuje dokument, który zostaje dopisany na pierwszej stronie.",
+                      u"Opcja umożliwia ponowny wydruk czy podgląd dokumentu"});
+}
+
+void TForm1::SpeedButton3Click() {
+    eventDescription(u"Opis zdarzenia - zrób korektę",
+                     {u"W przypadku gdy musimy wystawić fakturę korygującą",
+                      u"Program dopisze tytuł korekty, przeliczy na minusie dane z faktury"});
+}
+
+void TForm1::SpeedButton9Click() {
+    eventDescription(
+        u"Opis zdarzenia - wczytaj logo",
+        {u"Dodaje logo do faktury, o ile tylko zanaczyliśmy opcję", u"logo na wydruku",
+         u"Wczytuje obraz bmp,wmf,ico, o podanych wymiarach", u" Szerokość 180 pikseli, Wysokość 70 pikseli",
+         u" W przypadku gdy obraz jest innych rozmiarów", u"program automatycznie dostosuje Twoje logo"});
+}
+
+void TForm1::SpeedButton47Click() {
+    ButtonSound();
+    platform::startProgram(QStringLiteral("notepad.exe"));
+}
+
+void TForm1::SpeedButton48Click() {
+    ButtonSound();
+    platform::startProgram(QStringLiteral("calc.exe"));
+}
+
+void TForm1::SpeedButton6Click() {
+    PageControl1->selectNextPage(false);
+}
+
+void TForm1::SpeedButton5Click() {
+    PageControl1->selectNextPage(true);
+}
+
+report::TReport* TForm1::documentToHandOver() {
+    ledgora::Windows* windows = ledgora::windows();
+    if (!windows)
+        return nullptr;
+    if (PageControl1->currentPage() == control(QStringLiteral("TabSheet6"))) {
+        windows->Poczta->CopyFormPicture();
+        return &windows->Poczta->Report1;
+    }
+    const auto checked = [this](const char* name) {
+        const auto* radio = control<QRadioButton>(QString::fromLatin1(name));
+        return radio && radio->isChecked();
+    };
+    // The three kinds exclude one another; the first checked one is the choice.
+    if (checked("RadioButton1"))
+        return &windows->FormVat->Report1;
+    if (checked("RadioButton2"))
+        return &windows->Faktura_RR->Report1;
+    if (checked("RadioButton3"))
+        return &windows->FormRachunek->Report1;
+    return nullptr;
+}
+
+void TForm1::SpeedButton4Click() {
+    // Chosen before the preview opens: its own event loop lets the choice change meanwhile.
+    if (report::TReport* document = documentToHandOver())
+        ledgora::documentRequests().preview(*document);
+}
+
+void TForm1::SpeedButton8Click() {
+    if (report::TReport* document = documentToHandOver())
+        ledgora::documentRequests().print(*document);
+}
+
+void TForm1::SpeedButton36Click() {
+    if (ledgora::Windows* windows = ledgora::windows())
+        windows->Form5->showWindow();
+}
+
+void TForm1::SpeedButton63Click() {
+    if (ledgora::Windows* windows = ledgora::windows())
+        windows->Form13->showWindow();
+}
+
+void TForm1::SpeedButton66Click() {
+    // The same search window as for the seller, not told which button opened it.
+    SpeedButton63Click();
+}
+
+void TForm1::SpeedButton7Click() {
+    close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,9 @@ class PageControl;
 class PictureBox;
 class SpeedButton;
 } // namespace kit
+namespace report {
+class TReport;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -36,6 +39,31 @@ public:
     void TileBackgrounds();
     void SpeedButton2Click();
     void PageControl1Change();
+
+    // Event descriptions: what the operation would do, in a box of their own.
+    void SpeedButton46Click();
+    void SpeedButton12Click();
+    void SpeedButton13Click();
+    void SpeedButton16Click();
+    void SpeedButton67Click();
+    void SpeedButton1Click();
+    void SpeedButton10Click();
+    void SpeedButton3Click();
+    void SpeedButton9Click();
+    // Notepad and Calculator.
+    void SpeedButton47Click();
+    void SpeedButton48Click();
+    // Previous and next page, wrapping at either end.
+    void SpeedButton6Click();
+    void SpeedButton5Click();
+    // Preview and print of the chosen document.
+    void SpeedButton4Click();
+    void SpeedButton8Click();
+    // About, find seller, find buyer, close.
+    void SpeedButton36Click();
+    void SpeedButton63Click();
+    void SpeedButton66Click();
+    void SpeedButton7Click();
     // The button sound: plays "Snd\buton.wav" when CheckBox4 is checked.
     void ButtonSound();
 
@@ -52,5 +80,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What preview and print hand over, read once at the click: the transfer sheet on
+    // "Przelewy" (its form picture copied first), elsewhere the document kind chosen on the
+    // invoice page; nullptr when no kind is chosen.
+    report::TReport* documentToHandOver();
+
     kit::Controls controls_;
 };
