@@ -505,9 +505,8 @@ void ActionsTest::bothFindButtonsShowTheOneSearchWindow() {
     QVERIFY(QTest::qWaitForWindowActive(search));
 
     // The user types into the window, then goes back to the main window.
-    auto* field = search->findChild<QLineEdit*>();
-    if (!field)
-        field = new QLineEdit(search); // something for the window to hold
+    QLineEdit* field = search->Edit13; // the search text
+    QVERIFY(field);
     QTest::keyClicks(field, QStringLiteral("Kowalski"));
     const QPoint place = search->pos() + QPoint(17, 9);
     search->move(place);
