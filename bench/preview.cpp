@@ -6,6 +6,7 @@
 //  - the PDF bytes per page of each document.
 // Run by hand: build/bin/ledgora-bench-preview
 #include "report/Preview.h"
+#include "Median.h"
 #include "report/PreviewFile.h"
 #include "report/Render.h"
 #include "templates/Documents.h"
@@ -26,24 +27,8 @@ using namespace report;
 
 namespace {
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return median(times);
-}
-
 // Ends a preview as soon as its page view has painted a page, and notes when that was.
-class FirstPaint : public QObject {
+class PageShown : public QObject {
 public:
     QElapsedTimer clock;
     double ms = -1;
@@ -62,7 +47,7 @@ public:
 };
 
 double firstPaint(TReport& report) {
-    FirstPaint watch;
+    PageShown watch;
     qApp->installEventFilter(&watch);
     watch.clock.start();
     Preview(report);

@@ -2,6 +2,7 @@
 // at 96 dpi and to write its PDF; then composition of a synthetic report of N identical 50 mm
 // bands for N = 100, 1 000 and 10 000, with page-store memory per page and the growth ratios.
 #include "report/Report.h"
+#include "Median.h"
 #include "report/TextMetrics.h"
 #include "templates/Documents.h"
 
@@ -16,18 +17,6 @@
 using namespace report;
 
 namespace {
-
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void document(const char* name, TReport& report, const QString& dir) {
     PageStore store;
