@@ -54,21 +54,33 @@ using Key = std::tuple<QString, int, bool, bool, bool>;
 std::map<Key, std::unique_ptr<Measured>> cache;
 std::pair<TextFont, Measured*> last;
 
+bool releaseRegistered = false;
+
 // The fonts belong to the application: let them go with it.
 void release() {
     cache.clear();
     last = {};
+    releaseRegistered = false;
 }
 
 Measured& measured(const TextFont& font) {
-    if (cache.empty())
+    if (!releaseRegistered) {
         qAddPostRoutine(release);
+        releaseRegistered = true;
+    }
     if (last.second && last.first == font)
         return *last.second;
     const Key key{font.family, font.pixelHeight, font.bold, font.italic, font.underline};
     auto it = cache.find(key);
-    if (it == cache.end())
+    if (it == cache.end()) {
+        // A document uses a handful of fonts; a loaded file may name any number of them, so
+        // what is remembered stays bounded.
+        if (cache.size() >= 256) {
+            cache.clear();
+            last = {};
+        }
         it = cache.emplace(key, std::make_unique<Measured>(qfont(font))).first;
+    }
     last = {font, it->second.get()};
     return *it->second;
 }
