@@ -14,6 +14,7 @@
 #include "templates/Unit9.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLineEdit>
@@ -57,6 +58,22 @@ QList<report::TRpStandardPreview*> openPreviews() {
         if (auto* p = qobject_cast<report::TRpStandardPreview*>(w); p && p->isVisible())
             previews << p;
     return previews;
+}
+
+// A screen reader reads a box by its title, and finds its text among the box's parts.
+bool readsTitleAndText(QMessageBox* box) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(box);
+    if (!window || window->text(QAccessible::Name) != box->windowTitle())
+        return false;
+    std::function<bool(QAccessibleInterface*)> hasText = [&](QAccessibleInterface* a) {
+        if (a->text(QAccessible::Name) == box->text())
+            return true;
+        for (int i = 0; i < a->childCount(); ++i)
+            if (QAccessibleInterface* child = a->child(i); child && hasText(child))
+                return true;
+        return false;
+    };
+    return hasText(window);
 }
 
 } // namespace
@@ -534,7 +551,7 @@ void ActionsTest::bothFindButtonsShowTheOneSearchWindow() {
 void ActionsTest::descriptionBoxesHaveNoOwnerAndSeveralStayOpen() {
     // Real boxes: each description waits for its own box, and the main window goes on working.
     QList<QStringList> seen; // the titles open at each stage
-    bool ownerless = true, nonModal = true, timedOut = false;
+    bool ownerless = true, nonModal = true, readable = true, timedOut = false;
     int pageMeanwhile = -1;
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -561,6 +578,7 @@ void ActionsTest::descriptionBoxesHaveNoOwnerAndSeveralStayOpen() {
             for (QMessageBox* box : openBoxes()) {
                 ownerless = ownerless && box->parentWidget() == nullptr;
                 nonModal = nonModal && box->windowModality() == Qt::NonModal && !box->isModal();
+                readable = readable && readsTitleAndText(box);
             }
             QTest::mouseClick(button("SpeedButton5"), Qt::LeftButton);
             pageMeanwhile = form()->PageControl1->currentIndex();
@@ -577,6 +595,7 @@ void ActionsTest::descriptionBoxesHaveNoOwnerAndSeveralStayOpen() {
     watchdog.stop();
 
     QVERIFY(!timedOut);
+    QVERIFY(readable);
     QCOMPARE(seen.size(), 3);
     QCOMPARE(seen[0], QStringList{"Opis zdarzenia - nowy dokument"});
     QCOMPARE(seen[1], QStringList({"Opis zdarzenia - nowy dokument", "Opis zdarzenia - zapisz fakturę"}));
