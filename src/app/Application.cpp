@@ -1,9 +1,8 @@
 #include "app/Application.h"
+#include "kit/Style.h"
 #include "platform/Error.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
-
-#include <QStyleFactory>
 
 namespace ledgora {
 namespace {
@@ -16,7 +15,7 @@ Application::Application(const char* programName)
     setApplicationName(QString::fromLatin1(title));
     setQuitOnLastWindowClosed(false); // the main window alone ends the program
     // One look and one set of faces on every desktop.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setStyle(kit::makeStyle());
     platform::loadApplicationFonts();
 }
 

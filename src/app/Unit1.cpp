@@ -81,7 +81,7 @@ const kit::Row toolbar[] = {
 };
 // clang-format on
 
-// The buttons and their click handlers. The issued documents page may not hold its two yet.
+// The buttons and their click handlers.
 const std::pair<const char*, void (TForm1::*)()> clickHandlers[] = {
     {"SpeedButton46", &TForm1::SpeedButton46Click}, {"SpeedButton12", &TForm1::SpeedButton12Click},
     {"SpeedButton6", &TForm1::SpeedButton6Click},   {"SpeedButton5", &TForm1::SpeedButton5Click},

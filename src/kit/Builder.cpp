@@ -15,11 +15,14 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace kit {
@@ -85,13 +88,17 @@ void applyColours(QWidget* w, const Row& row, const PageStyle& style) {
 void styleGrid(RecordGrid* grid, const Row& row) {
     const QString fixed = rgb(row.fixedColor == none ? 0x5252a5 : row.fixedColor).name();
     const QString title = rgb(row.titleColor == none ? 0xffffff : row.titleColor).name();
+    // The title row, the indicator column (also below its last row) and the corner cell
+    // where they meet are all in the fixed colour.
     const QString header =
-        QStringLiteral("QHeaderView::section { background-color: %1; color: %2; border: 0;"
+        QStringLiteral("QHeaderView { background-color: %1; border: 0; }"
+                       " QHeaderView::section { background-color: %1; color: %2; border: 0;"
                        " border-right: 1px solid #404040; border-bottom: 1px solid #404040;"
                        " padding-left: 2px; }")
             .arg(fixed, title);
     grid->horizontalHeader()->setStyleSheet(header);
     grid->verticalHeader()->setStyleSheet(header);
+    grid->setFixedColor(rgb(row.fixedColor == none ? 0x5252a5 : row.fixedColor));
     if (row.titleFont)
         grid->horizontalHeader()->setFont(fontOf(*row.titleFont));
     grid->horizontalHeader()->setFixedHeight(QFontMetrics(grid->horizontalHeader()->font()).height() + 5);
@@ -151,7 +158,7 @@ QWidget* create(const Row& row, QWidget* parent) {
     }
     case Kind::ComboBox:
     case Kind::DropDownList: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ComboBox(parent);
         combo->setEditable(row.kind == Kind::ComboBox);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItems(strings(row.items));
@@ -205,6 +212,22 @@ QWidget* create(const Row& row, QWidget* parent) {
         bar->setTextVisible(false);
         return bar;
     }
+    case Kind::ScrollBox: {
+        auto* box = new QScrollArea(parent);
+        box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setWidgetResizable(true);
+        auto* inner = new QWidget;
+        inner->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("Inner"));
+        box->setWidget(inner);
+        return box;
+    }
+    case Kind::ListBox:
+        return new QListWidget(parent);
+    case Kind::ChartArea:
+        return new Shape(ShapeKind::Rectangle, row.color == none ? QColor(Qt::white) : rgb(row.color),
+                         parent);
     case Kind::Custom:
         return row.make ? row.make(parent) : new QWidget(parent);
     }
@@ -296,15 +319,31 @@ QWidget* chainTail(QWidget* w) {
 
 } // namespace
 
+Controls build(QWidget* parent, std::initializer_list<std::span<const Row>> blocks, const PageStyle& style) {
+    std::vector<Row> rows;
+    for (std::span<const Row> block : blocks)
+        rows.insert(rows.end(), block.begin(), block.end());
+    return build(parent, rows, style);
+}
+
 Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style) {
     Controls controls;
     std::vector<const Row*> order;
     creationOrder(rows, nullptr, order);
+    // Rows under a parent the table lacks are never reached from the top.
+    if (order.size() != rows.size()) {
+        for (const Row& row : rows)
+            if (std::find(order.begin(), order.end(), &row) == order.end())
+                throw std::invalid_argument(std::string("layout row ") + row.name + ": no parent control " +
+                                            (row.parent ? row.parent : "?"));
+    }
 
     QHash<QPair<QWidget*, int>, QButtonGroup*> groups;
     QHash<QWidget*, Aligner*> aligners;
     for (const Row* row : order) {
-        QWidget* owner = row->parent ? controls.value(QString::fromLatin1(row->parent), parent) : parent;
+        QWidget* owner = row->parent ? controls.value(QString::fromLatin1(row->parent)) : parent;
+        if (auto* box = qobject_cast<QScrollArea*>(owner))
+            owner = box->widget(); // rows stand in the box's inner area
         QWidget* w = create(*row, owner);
         w->setObjectName(QString::fromLatin1(row->name));
         if (row->font)
@@ -331,11 +370,19 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
         }
         if (!row->hint.isEmpty()) {
             w->setToolTip(row->hint.toString());
-            w->setAccessibleName(row->hint.toString());
-        } else if (!row->text.isEmpty() && row->kind != Kind::Label) {
-            // A label is read by the text it shows at the time, whatever the table said.
-            w->setAccessibleName(withoutMnemonic(row->text.toString()));
+            w->setAccessibleDescription(row->hint.toString());
         }
+        // Labels are read by the text they show at the time, whatever the table said; a
+        // link label's hint is only its description. Other controls with a hint and no
+        // words of their own (the glyph buttons) are read by the hint.
+        if (!row->spoken.isEmpty())
+            w->setAccessibleName(row->spoken.toString());
+        else if (!row->text.isEmpty() && row->kind != Kind::Label && row->kind != Kind::LinkLabel)
+            w->setAccessibleName(withoutMnemonic(row->text.toString()));
+        else if (!row->hint.isEmpty() && row->kind != Kind::LinkLabel)
+            w->setAccessibleName(row->hint.toString());
+        else if (auto* grid = qobject_cast<RecordGrid*>(w))
+            w->setAccessibleName(grid->titles().join(QStringLiteral(", ")));
         if (auto* button = qobject_cast<QAbstractButton*>(w); button && row->group) {
             QButtonGroup*& group = groups[qMakePair(owner, row->group)];
             if (!group)
@@ -362,16 +409,21 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
 
     // A control is read by the label that stands for it; the label, which points at one
     // control, also tells assistive tools which control it names.
+    // A check box that stands over a field names it the same way.
     for (const Row& row : rows) {
         if (!row.label)
             continue;
         QWidget* w = controls.value(QString::fromLatin1(row.name));
-        auto* label = qobject_cast<QLabel*>(controls.value(QString::fromLatin1(row.label)));
-        if (!w || !label)
-            continue;
-        w->setAccessibleName(withoutMnemonic(label->text()));
-        if (!label->buddy())
-            label->setBuddy(w);
+        QWidget* namer = controls.value(QString::fromLatin1(row.label));
+        if (!w || !namer)
+            throw std::invalid_argument(std::string("layout row ") + row.name + ": no label " + row.label);
+        if (auto* label = qobject_cast<QLabel*>(namer)) {
+            w->setAccessibleName(withoutMnemonic(label->text()));
+            if (!label->buddy())
+                label->setBuddy(w);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(namer)) {
+            w->setAccessibleName(withoutMnemonic(button->text()));
+        }
     }
 
     // Controls inside a group box keep their creation order after the box.

@@ -2,6 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QLocale>
 
 namespace kit {
@@ -9,6 +10,37 @@ namespace kit {
 FieldEdit::FieldEdit(QWidget* parent)
     : QLineEdit(parent) {
     setReadOnly(true);
+}
+
+ComboBox::ComboBox(QWidget* parent)
+    : QComboBox(parent) {}
+
+void ComboBox::showPopup() {
+    if (count() > 0) {
+        QComboBox::showPopup();
+        return;
+    }
+    // Qt opens no list for an empty box; a drop-down box still shows that it has nothing.
+    if (!emptyList_) {
+        auto* list = new QListWidget(this);
+        list->setWindowFlags(Qt::Popup);
+        list->setAccessibleName(accessibleName());
+        list->setFont(font());
+        emptyList_ = list;
+    }
+    const int rowHeight = fontMetrics().height() + 2;
+    emptyList_->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), rowHeight + 2)));
+    emptyList_->show();
+}
+
+void ComboBox::hidePopup() {
+    if (emptyList_)
+        emptyList_->hide();
+    QComboBox::hidePopup();
+}
+
+QWidget* ComboBox::emptyList() const {
+    return emptyList_ && emptyList_->isVisible() ? emptyList_ : nullptr;
 }
 
 FieldCombo::FieldCombo(QWidget* parent)
@@ -72,6 +104,19 @@ RecordGrid::RecordGrid(std::span<const Column> columns, QWidget* parent)
 
 QString RecordGrid::field(int column) const {
     return fields_.value(column);
+}
+
+QStringList RecordGrid::titles() const {
+    QStringList list;
+    for (int i = 0; i < columnCount(); ++i)
+        list << horizontalHeaderItem(i)->text();
+    return list;
+}
+
+void RecordGrid::setFixedColor(const QColor& color) {
+    setStyleSheet(QStringLiteral("QTableCornerButton::section { background-color: %1; border: 0;"
+                                 " border-right: 1px solid #404040; border-bottom: 1px solid #404040; }")
+                      .arg(color.name()));
 }
 
 QStringList RecordGrid::pickList(int column) const {

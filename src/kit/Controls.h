@@ -21,6 +21,20 @@ public:
     explicit FieldEdit(QWidget* parent = nullptr);
 };
 
+// A combo box whose list drops down even when it holds no items: an empty list opens.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    void showPopup() override;
+    void hidePopup() override;
+    // The empty list while it is open, else nullptr.
+    QWidget* emptyList() const;
+
+private:
+    QWidget* emptyList_ = nullptr;
+};
+
 // Drops its list down, but a chosen item is not kept: the box stays empty.
 class FieldCombo : public QComboBox {
     Q_OBJECT
@@ -60,6 +74,9 @@ public:
     explicit RecordGrid(std::span<const Column> columns, QWidget* parent = nullptr);
     QString field(int column) const;
     QStringList pickList(int column) const;
+    QStringList titles() const;
+    // The colour of the title row, the indicator column and the corner cell.
+    void setFixedColor(const QColor& color);
 
 private:
     std::vector<QStringList> pickLists_;

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringView>
+#include <initializer_list>
 #include <span>
 
 class QWidget;
@@ -34,6 +35,9 @@ enum class Kind {
     Panel,        // a raised panel that holds other controls
     Button,       // push button with a caption and an optional `picture`; `cancel`: Esc presses it
     ProgressBar,  // an empty bar, 0 to 100
+    ScrollBox,    // a sunken box whose inner area holds the rows naming it as parent
+    ListBox,      // an empty list
+    ChartArea,    // a white rectangle with a black outline that stands above windowed controls
     Custom,       // a control of the window's own, made by `make`
 };
 
@@ -73,6 +77,7 @@ struct Row {
     QRect geometry;                // pixels of the 96 dpi grid, relative to the parent
     QStringView text = {};         // caption; a picture box's: what it shows, read aloud
     QStringView hint = {};         // tooltip and accessible description
+    QStringView spoken = {};       // words only drawn (in a glyph): the screen-reader name
     const char* label = nullptr;   // the label that stands for this control: its screen-reader name
     const char* parent = nullptr;  // name of the group box it stands in, if any
     const char* picture = nullptr; // resource path of a picture or glyph strip
@@ -110,7 +115,12 @@ struct PageStyle {
 };
 
 // Builds `rows` onto `parent`: graphic controls first, then windowed ones, each group in
-// table order; then the tab order. Returns every control by name.
+// table order; then the tab order. Returns every control by name. A row naming a parent or
+// a label that the table does not hold is a fault of the table: std::invalid_argument.
 Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style = {});
+
+// The same for a table made of several blocks, taken in one stacking order.
+Controls build(QWidget* parent, std::initializer_list<std::span<const Row>> blocks,
+               const PageStyle& style = {});
 
 } // namespace kit

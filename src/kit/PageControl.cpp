@@ -7,10 +7,27 @@
 #include <QTabBar>
 
 namespace kit {
+namespace {
+
+// Tabs as high as the strip above the pages, so that none is cut at its foot.
+class TabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setHeight(PageControl::pageOrigin.y() - 2);
+        return size;
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
+} // namespace
 
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent)
-    , tabs_(new QTabBar(this))
+    , tabs_(new TabBar(this))
     , stack_(new QStackedWidget(this)) {
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);

@@ -31,7 +31,7 @@ constexpr kit::Column items[] = {
     {.field = u"Brutto", .title = u"Wart. brutto", .width = 97},
 };
 
-const kit::Row rows[] = {
+const kit::Row back[] = {
     {.name = "Image2", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .align = Align::Client},
     {.name = "Shape7", .kind = Kind::Shape, .geometry = {-475, -399, 900, 584}, .color = 0x003986},
     {.name = "Label1", .kind = Kind::LinkLabel, .geometry = {8, 40, 45, 13}, .text = u"Nabywca", .hint = u"Kliknij aby modyfikować bazę nabywców"},
@@ -49,18 +49,16 @@ const kit::Row rows[] = {
     {.name = "Label11", .kind = Kind::Label, .geometry = {392, 40, 71, 13}, .text = u"data sprzedaży"},
     {.name = "Label12", .kind = Kind::Label, .geometry = {344, 80, 75, 13}, .text = u"termin płatności"},
     {.name = "Label13", .kind = Kind::Label, .geometry = {288, 120, 73, 13}, .text = u"forma płatności"},
-    {.name = "SpeedButton1", .kind = Kind::SpeedButton, .geometry = {16, 198, 104, 24}, .picture = ":/pages/add-to-list.bmp"},
-    {.name = "SpeedButton23", .kind = Kind::FlatSpeedButton, .geometry = {160, 364, 35, 35}, .hint = hint::first, .picture = glyph::first},
-    {.name = "SpeedButton24", .kind = Kind::FlatSpeedButton, .geometry = {200, 364, 35, 35}, .hint = hint::previous, .picture = glyph::previous},
-    {.name = "SpeedButton25", .kind = Kind::FlatSpeedButton, .geometry = {240, 364, 35, 35}, .hint = hint::next, .picture = glyph::next},
-    {.name = "SpeedButton26", .kind = Kind::FlatSpeedButton, .geometry = {280, 364, 35, 35}, .hint = hint::last, .picture = glyph::last},
-    {.name = "SpeedButton20", .kind = Kind::FlatSpeedButton, .geometry = {347, 364, 35, 35}, .hint = u"Dodaj pozycję", .picture = glyph::add},
-    {.name = "SpeedButton19", .kind = Kind::FlatSpeedButton, .geometry = {387, 364, 35, 35}, .hint = u"Usuń pozycję", .picture = glyph::remove},
-    {.name = "SpeedButton21", .kind = Kind::FlatSpeedButton, .geometry = {451, 364, 35, 35}, .hint = hint::modify, .picture = glyph::modify},
-    {.name = "SpeedButton14", .kind = Kind::FlatSpeedButton, .geometry = {491, 364, 35, 35}, .hint = hint::confirm, .picture = glyph::confirm},
-    {.name = "SpeedButton15", .kind = Kind::FlatSpeedButton, .geometry = {531, 364, 35, 35}, .hint = hint::cancel, .picture = glyph::cancel},
-    {.name = "SpeedButton32", .kind = Kind::FlatSpeedButton, .geometry = {572, 364, 35, 35}, .hint = hint::refresh, .picture = glyph::refresh},
-    {.name = "Image9", .kind = Kind::Picture, .geometry = {160, 408, 450, 6}, .picture = glyph::separator},
+    {.name = "SpeedButton1", .kind = Kind::SpeedButton, .geometry = {16, 198, 104, 24}, .spoken = u"dodaj do listy", .picture = ":/pages/add-to-list.bmp"},
+};
+
+constexpr auto buttons = recordButtons({"SpeedButton23", "SpeedButton24", "SpeedButton25", "SpeedButton26",
+                                        "SpeedButton20", "SpeedButton19", "SpeedButton21", "SpeedButton14",
+                                        "SpeedButton15", "SpeedButton32"},
+                                       hint::addItem, hint::removeItem, 572);
+
+const kit::Row front[] = {
+    separator("Image9"),
     {.name = "Label70", .kind = Kind::Label, .geometry = {304, 181, 8, 13}, .text = u"%"},
     {.name = "Label78", .kind = Kind::Label, .geometry = {392, 136, 66, 13}, .text = u"Tytuł KOrekty", .fontColor = black, .hidden = true},
     {.name = "SpeedButton63", .kind = Kind::FlatSpeedButton, .geometry = {328, 17, 20, 20}, .hint = u"znajdź sprzedawcę", .picture = glyph::binoculars},
@@ -69,21 +67,21 @@ const kit::Row rows[] = {
     {.name = "RadioButton1", .kind = Kind::RadioButton, .geometry = {8, 13, 89, 17}, .text = u"faktura VAT", .parent = "GroupBox1", .color = navy, .fontColor = white, .checked = true},
     {.name = "RadioButton2", .kind = Kind::RadioButton, .geometry = {8, 28, 89, 17}, .text = u"faktura RR", .parent = "GroupBox1", .color = navy, .fontColor = white},
     {.name = "RadioButton3", .kind = Kind::RadioButton, .geometry = {8, 44, 89, 17}, .text = u"rachunek", .parent = "GroupBox1", .color = navy, .fontColor = white},
-    {.name = "Edit5", .kind = Kind::Edit, .geometry = {504, 211, 230, 21}, .tab = 1, .readOnly = true},
-    {.name = "Edit2", .kind = Kind::Edit, .geometry = {504, 184, 65, 21}, .tab = 3, .readOnly = true},
-    {.name = "Edit3", .kind = Kind::Edit, .geometry = {576, 184, 57, 21}, .tab = 4, .readOnly = true},
-    {.name = "Edit4", .kind = Kind::Edit, .geometry = {640, 184, 81, 21}, .tab = 5, .readOnly = true},
-    {.name = "ComboBox17", .kind = Kind::ComboBox, .geometry = {8, 16, 313, 21}, .tab = 6},
-    {.name = "DateTimePicker1", .kind = Kind::DatePicker, .geometry = {414, 18, 107, 21}, .tab = 7},
-    {.name = "ComboBox18", .kind = Kind::ComboBox, .geometry = {8, 56, 273, 21}, .tab = 8},
-    {.name = "DateTimePicker2", .kind = Kind::DatePicker, .geometry = {375, 59, 106, 21}, .tab = 9},
-    {.name = "DBLookupComboBox5", .kind = Kind::LookupCombo, .geometry = {8, 96, 233, 21}, .tab = 10, .field = u"NR", .listField = u"Nazwa"},
-    {.name = "Edit1", .kind = Kind::Edit, .geometry = {8, 136, 137, 21}, .tab = 11},
-    {.name = "ComboBox5", .kind = Kind::ComboBox, .geometry = {269, 136, 108, 21}, .text = u"gotówka", .tab = 12, .items = payments},
+    {.name = "Edit5", .kind = Kind::Edit, .geometry = {504, 211, 230, 21}, .label = "Label6", .tab = 1, .readOnly = true},
+    {.name = "Edit2", .kind = Kind::Edit, .geometry = {504, 184, 65, 21}, .label = "Label7", .tab = 3, .readOnly = true},
+    {.name = "Edit3", .kind = Kind::Edit, .geometry = {576, 184, 57, 21}, .label = "Label8", .tab = 4, .readOnly = true},
+    {.name = "Edit4", .kind = Kind::Edit, .geometry = {640, 184, 81, 21}, .label = "Label9", .tab = 5, .readOnly = true},
+    {.name = "ComboBox17", .kind = Kind::ComboBox, .geometry = {8, 16, 313, 21}, .label = "Label2", .tab = 6},
+    {.name = "DateTimePicker1", .kind = Kind::DatePicker, .geometry = {414, 18, 107, 21}, .label = "Label10", .tab = 7},
+    {.name = "ComboBox18", .kind = Kind::ComboBox, .geometry = {8, 56, 273, 21}, .label = "Label1", .tab = 8},
+    {.name = "DateTimePicker2", .kind = Kind::DatePicker, .geometry = {375, 59, 106, 21}, .label = "Label11", .tab = 9},
+    {.name = "DBLookupComboBox5", .kind = Kind::LookupCombo, .geometry = {8, 96, 233, 21}, .label = "Label3", .tab = 10, .field = u"NR", .listField = u"Nazwa"},
+    {.name = "Edit1", .kind = Kind::Edit, .geometry = {8, 136, 137, 21}, .label = "Label4", .tab = 11},
+    {.name = "ComboBox5", .kind = Kind::ComboBox, .geometry = {269, 136, 108, 21}, .text = u"gotówka", .label = "Label13", .tab = 12, .items = payments},
     {.name = "CheckBox8", .kind = Kind::CheckBox, .geometry = {200, 160, 97, 17}, .text = u"udzielono rabatu", .color = 0x2c4874, .fontColor = white, .tab = 13},
-    {.name = "Edit14", .kind = Kind::Edit, .geometry = {200, 176, 97, 21}, .tab = 14},
+    {.name = "Edit14", .kind = Kind::Edit, .geometry = {200, 176, 97, 21}, .label = "CheckBox8", .tab = 14},
     {.name = "DBGrid5", .kind = Kind::RecordGrid, .geometry = {16, 240, 745, 108}, .font = &tahoma8, .tab = 15, .columns = items, .fixedColor = 0x5252a5, .titleFont = &tahoma8, .titleColor = white},
-    {.name = "ComboBox16", .kind = Kind::ComboBox, .geometry = {328, 96, 121, 21}, .text = u"14 dni", .tab = 16, .items = terms},
+    {.name = "ComboBox16", .kind = Kind::ComboBox, .geometry = {328, 96, 121, 21}, .text = u"14 dni", .label = "Label12", .tab = 16, .items = terms},
 };
 // clang-format on
 
@@ -94,7 +92,7 @@ kit::Controls buildInvoicePage(QWidget* page) {
     QPalette black = page->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     page->setPalette(black);
-    return kit::build(page, rows, {.labelColor = white});
+    return kit::build(page, {back, buttons, front}, {.labelColor = white});
 }
 
 } // namespace pages
