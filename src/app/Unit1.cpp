@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -196,8 +197,29 @@ void TForm1::TileBackgrounds() {
     for (const char* name : backgroundTargets)
         targets.push_back(control<kit::PictureBox>(QString::fromLatin1(name)));
 
+    // Targets holding the same bitmap (all of them, at start and after every load) would get
+    // the same copies: those are drawn on the first of them only, and the others share its
+    // pixels until one of them is changed.
+    std::vector<std::pair<kit::PictureBox*, kit::PictureBox*>> followers; // (follower, leader)
+    std::vector<kit::PictureBox*> leaders;
+    for (kit::PictureBox* target : targets) {
+        auto same = [target](kit::PictureBox* leader) {
+            const platform::Picture& a = target->picture();
+            const platform::Picture& b = leader->picture();
+            if (target->size() != leader->size() || a.kind() != b.kind())
+                return false;
+            return a.isEmpty() || (a.kind() == platform::Picture::Kind::Bitmap &&
+                                   a.image().cacheKey() == b.image().cacheKey());
+        };
+        auto leader = std::find_if(leaders.begin(), leaders.end(), same);
+        if (leader == leaders.end())
+            leaders.push_back(target);
+        else
+            followers.emplace_back(target, *leader);
+    }
+
     for (const QRect& square : tileSquares(platform::screenSize()))
-        for (kit::PictureBox* target : targets) {
+        for (kit::PictureBox* target : leaders) {
             platform::Picture& picture = target->picture();
             if (picture.kind() != platform::Picture::Kind::Bitmap) {
                 // the first copy gives an empty target a bitmap of its own size
@@ -211,6 +233,8 @@ void TForm1::TileBackgrounds() {
             const QRect available = source & tile.rect();
             painter.drawImage(square.topLeft(), tile, available);
         }
+    for (auto [follower, leader] : followers)
+        follower->picture() = leader->picture();
     for (kit::PictureBox* target : targets)
         target->update();
 }

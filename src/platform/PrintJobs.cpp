@@ -5,13 +5,83 @@
 #include <QFile>
 #include <QStringList>
 #include <cups/cups.h>
+#include <dlfcn.h>
 #include <memory>
+#include <type_traits>
 
 namespace platform {
 namespace {
 
+// The print service's client library is opened on the first job, not with the program: it
+// brings a long chain of network and security libraries that start-up does not need.
+struct CupsApi {
+    decltype(&::cupsAddOption) cupsAddOption = nullptr;
+    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
+    decltype(&::cupsCopyDestInfo) cupsCopyDestInfo = nullptr;
+    decltype(&::cupsCreateJob) cupsCreateJob = nullptr;
+    decltype(&::cupsEncryption) cupsEncryption = nullptr;
+    decltype(&::cupsFindDestSupported) cupsFindDestSupported = nullptr;
+    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
+    decltype(&::cupsFreeDestInfo) cupsFreeDestInfo = nullptr;
+    decltype(&::cupsFreeDests) cupsFreeDests = nullptr;
+    decltype(&::cupsFreeOptions) cupsFreeOptions = nullptr;
+    decltype(&::cupsGetNamedDest) cupsGetNamedDest = nullptr;
+    decltype(&::cupsLastErrorString) cupsLastErrorString = nullptr;
+    decltype(&::cupsServer) cupsServer = nullptr;
+    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
+    decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
+    decltype(&::httpClose) httpClose = nullptr;
+    decltype(&::httpConnect2) httpConnect2 = nullptr;
+    decltype(&::ippContainsString) ippContainsString = nullptr;
+    decltype(&::ippPort) ippPort = nullptr;
+    decltype(&::pwgMediaForPWG) pwgMediaForPWG = nullptr;
+    decltype(&::pwgMediaForPPD) pwgMediaForPPD = nullptr;
+    decltype(&::pwgMediaForLegacy) pwgMediaForLegacy = nullptr;
+};
+
+const CupsApi& cups() {
+    static const CupsApi api = [] {
+        CupsApi api;
+        void* handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw Error(
+                QStringLiteral("Cannot print: the print service's client library cannot be loaded: %1")
+                    .arg(QString::fromLocal8Bit(dlerror())));
+        auto resolve = [handle](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+            if (!function)
+                throw Error(QStringLiteral("Cannot print: the print service's client library lacks %1")
+                                .arg(QString::fromLatin1(name)));
+        };
+        resolve(api.cupsAddOption, "cupsAddOption");
+        resolve(api.cupsCancelJob2, "cupsCancelJob2");
+        resolve(api.cupsCopyDestInfo, "cupsCopyDestInfo");
+        resolve(api.cupsCreateJob, "cupsCreateJob");
+        resolve(api.cupsEncryption, "cupsEncryption");
+        resolve(api.cupsFindDestSupported, "cupsFindDestSupported");
+        resolve(api.cupsFinishDocument, "cupsFinishDocument");
+        resolve(api.cupsFreeDestInfo, "cupsFreeDestInfo");
+        resolve(api.cupsFreeDests, "cupsFreeDests");
+        resolve(api.cupsFreeOptions, "cupsFreeOptions");
+        resolve(api.cupsGetNamedDest, "cupsGetNamedDest");
+        resolve(api.cupsLastErrorString, "cupsLastErrorString");
+        resolve(api.cupsServer, "cupsServer");
+        resolve(api.cupsStartDocument, "cupsStartDocument");
+        resolve(api.cupsWriteRequestData, "cupsWriteRequestData");
+        resolve(api.httpClose, "httpClose");
+        resolve(api.httpConnect2, "httpConnect2");
+        resolve(api.ippContainsString, "ippContainsString");
+        resolve(api.ippPort, "ippPort");
+        resolve(api.pwgMediaForPWG, "pwgMediaForPWG");
+        resolve(api.pwgMediaForPPD, "pwgMediaForPPD");
+        resolve(api.pwgMediaForLegacy, "pwgMediaForLegacy");
+        return api;
+    }();
+    return api;
+}
+
 QString lastCupsError() {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 [[noreturn]] void fail(const PrintJob& job, const QString& reason) {
@@ -23,11 +93,11 @@ const pwg_media_t* mediaFor(const QString& paperSize) {
     const QByteArray name = paperSize.toUtf8();
     if (name.isEmpty())
         return nullptr;
-    if (const pwg_media_t* m = pwgMediaForPWG(name.constData()))
+    if (const pwg_media_t* m = cups().pwgMediaForPWG(name.constData()))
         return m;
-    if (const pwg_media_t* m = pwgMediaForPPD(name.constData()))
+    if (const pwg_media_t* m = cups().pwgMediaForPPD(name.constData()))
         return m;
-    return pwgMediaForLegacy(name.constData());
+    return cups().pwgMediaForLegacy(name.constData());
 }
 
 // The media-source keywords for a device-mode paper-source code, in the order tried.
@@ -65,9 +135,9 @@ QStringList mediaSourceCandidates(int paperSource) {
 struct Options {
     int count = 0;
     cups_option_t* list = nullptr;
-    ~Options() { cupsFreeOptions(count, list); }
+    ~Options() { cups().cupsFreeOptions(count, list); }
     void set(const char* name, const QByteArray& value) {
-        count = cupsAddOption(name, value.constData(), count, &list);
+        count = cups().cupsAddOption(name, value.constData(), count, &list);
     }
 };
 
@@ -81,16 +151,17 @@ public:
         // A connection of our own: the scheduler CUPS_SERVER names now, and a down scheduler
         // reported as such rather than as an unknown printer.
         std::unique_ptr<http_t, void (*)(http_t*)> http(
-            httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr),
-            httpClose);
+            cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC,
+                                cups().cupsEncryption(), 1, 30000, nullptr),
+            cups().httpClose);
         if (!http)
             fail(job, QStringLiteral("the print service (%1) does not answer: %2")
-                          .arg(QString::fromLocal8Bit(cupsServer()), lastCupsError()));
+                          .arg(QString::fromLocal8Bit(cups().cupsServer()), lastCupsError()));
 
         const QByteArray printer = job.printer.toUtf8();
         std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
-            cupsGetNamedDest(http.get(), printer.constData(), nullptr),
-            [](cups_dest_t* d) { cupsFreeDests(1, d); });
+            cups().cupsGetNamedDest(http.get(), printer.constData(), nullptr),
+            [](cups_dest_t* d) { cups().cupsFreeDests(1, d); });
         if (!dest)
             fail(job, lastCupsError());
 
@@ -99,27 +170,28 @@ public:
 
         const QByteArray title = job.title.toUtf8();
         const char* name = title.isEmpty() ? nullptr : title.constData();
-        const int id = cupsCreateJob(http.get(), dest->name, name, options.count, options.list);
+        const int id = cups().cupsCreateJob(http.get(), dest->name, name, options.count, options.list);
         if (id <= 0)
             fail(job, lastCupsError());
 
-        if (cupsStartDocument(http.get(), dest->name, id, name, CUPS_FORMAT_PDF, 1) != HTTP_STATUS_CONTINUE)
+        if (cups().cupsStartDocument(http.get(), dest->name, id, name, CUPS_FORMAT_PDF, 1) !=
+            HTTP_STATUS_CONTINUE)
             abandon(job, http.get(), dest->name, id);
         char buffer[65536];
         qint64 n;
         while ((n = file.read(buffer, sizeof buffer)) > 0) {
-            if (cupsWriteRequestData(http.get(), buffer, size_t(n)) != HTTP_STATUS_CONTINUE) {
-                cupsFinishDocument(http.get(), dest->name);
+            if (cups().cupsWriteRequestData(http.get(), buffer, size_t(n)) != HTTP_STATUS_CONTINUE) {
+                cups().cupsFinishDocument(http.get(), dest->name);
                 abandon(job, http.get(), dest->name, id);
             }
         }
         if (n < 0) {
             const QString reason = QStringLiteral("cannot read %1: %2").arg(job.file, file.errorString());
-            cupsFinishDocument(http.get(), dest->name);
-            cupsCancelJob2(http.get(), dest->name, id, 0);
+            cups().cupsFinishDocument(http.get(), dest->name);
+            cups().cupsCancelJob2(http.get(), dest->name, id, 0);
             fail(job, reason);
         }
-        if (cupsFinishDocument(http.get(), dest->name) > IPP_STATUS_OK_CONFLICTING)
+        if (cups().cupsFinishDocument(http.get(), dest->name) > IPP_STATUS_OK_CONFLICTING)
             abandon(job, http.get(), dest->name, id);
     }
 
@@ -127,7 +199,7 @@ private:
     // A job whose document did not arrive whole must not print half of it.
     [[noreturn]] static void abandon(const PrintJob& job, http_t* http, const char* printer, int id) {
         const QString reason = lastCupsError();
-        cupsCancelJob2(http, printer, id, 0);
+        cups().cupsCancelJob2(http, printer, id, 0);
         fail(job, reason);
     }
 
@@ -163,20 +235,20 @@ private:
         const QStringList candidates = mediaSourceCandidates(paperSource);
         if (candidates.isEmpty())
             return {};
-        cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
+        cups_dinfo_t* info = cups().cupsCopyDestInfo(http, dest);
         if (!info)
             return {};
         QByteArray found;
-        if (ipp_attribute_t* supported = cupsFindDestSupported(http, dest, info, "media-source")) {
+        if (ipp_attribute_t* supported = cups().cupsFindDestSupported(http, dest, info, "media-source")) {
             for (const QString& keyword : candidates) {
                 const QByteArray k = keyword.toLatin1();
-                if (ippContainsString(supported, k.constData())) {
+                if (cups().ippContainsString(supported, k.constData())) {
                     found = k;
                     break;
                 }
             }
         }
-        cupsFreeDestInfo(info);
+        cups().cupsFreeDestInfo(info);
         return found;
     }
 };

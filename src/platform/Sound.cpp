@@ -3,37 +3,49 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace platform {
 namespace {
 
-// One shared effect, made on the first play so that start-up does not wait for the
-// multimedia back end.
-class EffectPlayer : public SoundSink {
+// The player lives in the sound module, opened on the first play so that start-up does not
+// load the multimedia back end. Without the module the program stays silent, as it does
+// without the sound file.
+class ModulePlayer : public SoundSink {
 public:
     void play(const QString& path) override {
         if (!QFileInfo(path).isFile())
             return;
-        if (!effect_)
-            effect_ = new QSoundEffect(QCoreApplication::instance()); // dies with the application
-        const QUrl url = QUrl::fromLocalFile(path);
-        if (effect_->source() != url)
-            effect_->setSource(url);
-        effect_->stop();
-        effect_->play();
+        if (!tried_) {
+            tried_ = true;
+            play_ = load();
+        }
+        if (play_)
+            play_(&path);
     }
 
 private:
-    QPointer<QSoundEffect> effect_;
+    using Play = void (*)(const QString*);
+
+    static Play load() {
+        const QString dir = QCoreApplication::applicationDirPath();
+        for (const QString& name : {dir + QStringLiteral("/ledgora-sound"),
+                                    dir + QStringLiteral("/../lib/ledgora/ledgora-sound")}) {
+            QLibrary module(name);
+            if (auto play = reinterpret_cast<Play>(module.resolve("ledgora_play_sound")))
+                return play; // the module stays loaded for the rest of the run
+        }
+        return nullptr;
+    }
+
+    bool tried_ = false;
+    Play play_ = nullptr;
 };
 
 SoundSink* installed = nullptr;
 
 SoundSink& sink() {
-    static EffectPlayer player;
+    static ModulePlayer player;
     return installed ? *installed : player;
 }
 
