@@ -89,6 +89,7 @@ private slots:
     void mouse();
     void keys_data();
     void keys();
+    void readOnlyStillFollowsTheDate();
     void tabLeavesTheCalendar();
     void startOfWeekOutsideItsRangeLaysOutAgain_data();
     void startOfWeekOutsideItsRangeLaysOutAgain();
@@ -377,6 +378,18 @@ void CalendarTest::keys() {
     QCOMPARE(c.CalendarDate(), QDate(2021, 8, to));
     QCOMPARE(f.current(), cellOf(c, to));
     QCOMPARE(f.changes, from == to ? 0 : 1);
+}
+
+void CalendarTest::readOnlyStillFollowsTheDate() {
+    // Read-only stops the user, not the program: the current cell keeps up with the date.
+    Fixture f;
+    TCCalendar& c = *f.calendar;
+    c.SetReadOnly(true);
+    c.SetDay(20);
+    QCOMPARE(f.current(), cellOf(c, 20));
+    c.NextMonth();
+    QCOMPARE(c.CalendarDate(), QDate(2021, 9, 20));
+    QCOMPARE(f.current(), cellOf(c, 20));
 }
 
 void CalendarTest::tabLeavesTheCalendar() {
