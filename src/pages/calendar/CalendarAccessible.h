@@ -1,0 +1,24 @@
+#pragma once
+// The month calendar as screen readers see it: a table whose column headers are the day
+// names and whose cells are named by the full date they stand for.
+class QAccessibleEvent;
+
+namespace pages {
+
+class TCCalendar;
+
+// Makes every calendar an accessible table; safe to call more than once.
+void installCalendarAccessibility();
+
+// The month or the first weekday changed: every cell stands for another day now.
+void announceCalendarLayout(TCCalendar* calendar);
+// The current cell moved (or stands for another day): selected, and focused while the
+// calendar has the keyboard focus.
+void announceCalendarCurrent(TCCalendar* calendar);
+
+// Where the calendar's announcements go: to the screen reader through Qt while one listens,
+// or, when set, to `sink` alone (tests; nullptr restores Qt).
+using CalendarAnnouncementSink = void (*)(QAccessibleEvent* event);
+void setCalendarAnnouncementSink(CalendarAnnouncementSink sink);
+
+} // namespace pages
