@@ -2,8 +2,7 @@
 // amount in words, and the date of payment on a month calendar.
 #include "pages/Pages.h"
 #include "pages/Shared.h"
-
-#include <QWidget>
+#include "pages/calendar/CCalendar.h"
 
 namespace pages {
 namespace {
@@ -18,8 +17,10 @@ constexpr QStringView formKinds[] = {u"polecenie przelewu", u"bankowy dowód wp�
                                      u"wpłata pocztowa (nowy druk)"};
 
 // Weeks from Monday, this month, today current; white cells.
-QWidget* makeCalendar(QWidget* parent) {
-    return new QWidget(parent); // the month calendar comes in here
+QWidget* makeTransferCalendar(QWidget* parent) {
+    auto* calendar = new TCCalendar(parent);
+    calendar->SetColor(Qt::white);
+    return calendar;
 }
 
 // clang-format off
@@ -45,7 +46,7 @@ const kit::Row front[] = {
     {.name = "DBLookupComboBox2", .kind = Kind::LookupCombo, .geometry = {240, 96, 177, 21}, .label = "Label18", .tab = 4, .field = payer::key, .listField = payer::list},
     {.name = "Edit7", .kind = Kind::Edit, .geometry = {8, 144, 353, 21}, .label = "Label19", .tab = 5, .readOnly = true},
     {.name = "Edit6", .kind = Kind::Edit, .geometry = {11, 197, 254, 21}, .text = u"0,00", .label = "Label15", .tab = 6},
-    {.name = "CCalendar1", .kind = Kind::Custom, .geometry = {495, 145, 225, 153}, .label = "CheckBox5", .tab = 9, .make = makeCalendar},
+    {.name = "CCalendar1", .kind = Kind::Custom, .geometry = {495, 145, 225, 153}, .label = "CheckBox5", .tab = 9, .make = makeTransferCalendar},
 };
 // clang-format on
 
