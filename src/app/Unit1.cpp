@@ -28,7 +28,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -140,24 +142,70 @@ TForm1::TForm1(QWidget* parent)
         const PageEntry& entry = notebookPages[size_t(i)];
         QWidget* page = PageControl1->addPage(QString::fromLatin1(entry.name), entry.caption.toString());
         controls_.insert(page->objectName(), page);
-        controls_.insert(pages::buildPage(i, page));
+        // The page shown at start, and the options page whose sound switch and tile the
+        // window reads from its first moment; the others follow the first paint.
+        if (i == 0 || i == pages::pageCount - 1)
+            buildNotebookPage(i);
+        else
+            pendingPages_.push_back(i);
     }
     CoolBar3->addBand({QStringLiteral("Wystawianie faktur, drukowanie"), 788, 10});
     CoolBar1->addBand({QStringLiteral(" "), 788, 0});
     controls_.insert(kit::build(CoolBar1, toolbar));
 
     FormCreate();
+    connectHandlers(controls_);
 
-    for (const auto& [name, handler] : clickHandlers)
-        if (auto* button = control<QAbstractButton>(QString::fromLatin1(name)))
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, handler = handler] { ledgora::guarded([this, handler] { (this->*handler)(); }); });
-
+    // A page asked for before the deferred build ran is built before it is shown.
+    connect(PageControl1, &kit::PageControl::pageChanged, this,
+            [this] { ledgora::guarded([this] { buildPendingPages(); }); });
     connect(PageControl1, &kit::PageControl::pageChanged, this,
             [this] { ledgora::guarded([this] { PageControl1Change(); }); });
+    constructed_ = true;
+}
+
+kit::Controls TForm1::buildNotebookPage(int index) {
+    kit::Controls built = pages::buildPage(index, PageControl1->page(index));
+    controls_.insert(built);
+    return built;
+}
+
+void TForm1::connectHandlers(const kit::Controls& built) {
+    for (const auto& [name, handler] : clickHandlers)
+        if (auto* button = qobject_cast<QAbstractButton*>(built.value(QString::fromLatin1(name))))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, handler = handler] { ledgora::guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TForm1::buildPendingPages() {
+    if (pendingPages_.empty())
+        return;
+    const std::vector<int> pending = std::exchange(pendingPages_, {});
+    // Until a new tile is loaded, every background holds what the first one holds: they
+    // were all empty when the tiles were copied, so they would all have received the same.
+    auto* first = qobject_cast<kit::PictureBox*>(controls_.value(QString::fromLatin1(backgroundTargets[0])));
+    for (int index : pending) {
+        const kit::Controls built = buildNotebookPage(index);
+        connectHandlers(built);
+        for (const char* name : backgroundTargets)
+            if (auto* target = qobject_cast<kit::PictureBox*>(built.value(QString::fromLatin1(name)));
+                target && first && target->size() == first->size())
+                target->picture() = first->picture();
+    }
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !pendingPages_.empty() && !buildScheduled_) {
+        buildScheduled_ = true;
+        QTimer::singleShot(0, this, [this] { ledgora::guarded([this] { buildPendingPages(); }); });
+    }
+    return QWidget::event(event);
 }
 
 QWidget* TForm1::control(const QString& name) const {
+    if (QWidget* w = controls_.value(name); w || pendingPages_.empty())
+        return w;
+    const_cast<TForm1*>(this)->buildPendingPages();
     return controls_.value(name);
 }
 
@@ -193,9 +241,14 @@ void TForm1::TileBackgrounds() {
     const QImage& tile = buffer->picture().image();
     const QRect source(0, 0, 100, 100);
 
+    // While the window is being made, the pages built later take their backgrounds from
+    // the first one; afterwards every page is there to receive its copies.
+    if (constructed_)
+        buildPendingPages();
     std::vector<kit::PictureBox*> targets;
     for (const char* name : backgroundTargets)
-        targets.push_back(control<kit::PictureBox>(QString::fromLatin1(name)));
+        if (auto* target = qobject_cast<kit::PictureBox*>(controls_.value(QString::fromLatin1(name))))
+            targets.push_back(target);
 
     // Targets holding the same bitmap (all of them, at start and after every load) would get
     // the same copies: those are drawn on the first of them only, and the others share its

@@ -25,7 +25,8 @@ public:
     kit::CoolBar* CoolBar3 = nullptr;
     kit::CoolBar* CoolBar1 = nullptr;
 
-    // A control of the window or of one of its pages, by name.
+    // A control of the window or of one of its pages, by name. Asking for a control of a
+    // page not built yet builds the pages first.
     QWidget* control(const QString& name) const;
     template <typename T> T* control(const QString& name) const { return qobject_cast<T*>(control(name)); }
 
@@ -76,8 +77,14 @@ public:
     // Status band text per page index, as the page change sets it.
     static const std::array<QStringView, 9> statusTexts;
 
+    // The pages not shown at start (all but the invoice and options pages) are built right
+    // after the first paint of the window, or earlier when anything needs one of them.
+    bool pagesPending() const { return !pendingPages_.empty(); }
+    void buildPendingPages();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // What preview and print hand over, read once at the click: the transfer sheet on
@@ -85,5 +92,11 @@ private:
     // invoice page; nullptr when no kind is chosen.
     report::TReport* documentToHandOver();
 
+    kit::Controls buildNotebookPage(int index);
+    void connectHandlers(const kit::Controls& built);
+
     kit::Controls controls_;
+    std::vector<int> pendingPages_;
+    bool constructed_ = false;
+    bool buildScheduled_ = false;
 };
