@@ -320,37 +320,67 @@ QImage glyphExit() {
     return img;
 }
 
-// The program's icon: an invoice with a red stamp, 32 x 32 in 16 colours.
-QImage icon() {
-    QImage img(32, 32, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(5, 1, 20, 28);
-    p.setPen(QColor(0, 0, 128));
-    for (int y = 6; y < 24; y += 3)
-        p.drawLine(8, y, y % 2 ? 21 : 18, y);
-    p.setPen(Qt::black);
-    p.setBrush(QColor(255, 0, 0));
-    p.drawEllipse(16, 18, 13, 13);
-    p.setPen(QColor(255, 255, 0));
-    p.drawLine(19, 24, 26, 24);
-    p.drawLine(22, 21, 22, 28);
-    p.end();
+// The program's icon: an invoice with a red stamp, in 16 colours. The 32 x 32 one is the
+// program's own; the sizes a desktop asks for are redrawn on their own pixel grid below 64 and
+// are the 32 x 32 one enlarged by whole factors from 64 on, so that every size stays crisp.
+struct IconPlan {
+    int size;
+    QRect page;                   // the sheet, drawn with a one-pixel outline around it
+    int lineTop, lineStep, lines; // the written lines, alternately short and long
+    int lineLeft, shortRight, longRight;
+    QRect stamp;        // the red stamp over the sheet's lower right corner
+    QLine across, down; // the yellow cross on the stamp
+    int crossWidth;
+};
+
+const IconPlan iconPlans[] = {
+    {16, {2, 0, 10, 14}, 3, 2, 4, 4, 8, 10, {8, 8, 7, 7}, {10, 12, 13, 12}, {11, 10, 11, 14}, 1},
+    {24, {3, 1, 15, 21}, 5, 3, 5, 6, 13, 16, {12, 13, 10, 10}, {14, 18, 19, 18}, {17, 15, 17, 21}, 1},
+    {32, {5, 1, 20, 28}, 6, 3, 6, 8, 18, 21, {16, 18, 13, 13}, {19, 24, 26, 24}, {22, 21, 22, 28}, 1},
+    {48, {8, 1, 30, 43}, 9, 4, 7, 12, 27, 32, {24, 27, 20, 20}, {28, 37, 40, 37}, {34, 31, 34, 43}, 2},
+};
+
+QImage toVgaColours(const QImage& img) {
     QVector<QRgb> vga = {0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
                          0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
                          0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
     QImage indexed = img.convertToFormat(QImage::Format_Indexed8, vga, Qt::ThresholdDither);
     // keep the transparent surroundings: colour 13 stands for them
     vga[13] = 0x00000000;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
             if (qAlpha(img.pixel(x, y)) == 0)
                 indexed.setPixel(x, y, 13);
     indexed.setColorTable(vga);
     return indexed;
+}
+
+QImage drawIcon(const IconPlan& plan) {
+    QImage img(plan.size, plan.size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(plan.page);
+    p.setPen(QColor(0, 0, 128));
+    for (int i = 0, y = plan.lineTop; i < plan.lines; ++i, y += plan.lineStep)
+        p.drawLine(plan.lineLeft, y, i % 2 ? plan.longRight : plan.shortRight, y);
+    p.setPen(Qt::black);
+    p.setBrush(QColor(255, 0, 0));
+    p.drawEllipse(plan.stamp);
+    p.setPen(QPen(QColor(255, 255, 0), plan.crossWidth));
+    p.drawLine(plan.across);
+    p.drawLine(plan.down);
+    p.end();
+    return toVgaColours(img);
+}
+
+QImage icon(int size = 32) {
+    for (const IconPlan& plan : iconPlans)
+        if (plan.size == size)
+            return drawIcon(plan);
+    return icon().scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 // 101 x 15 dark teal mottled texture of the toolbar.
@@ -706,8 +736,11 @@ int main(int argc, char** argv) {
                     true),
          out + "/pages/logo-button.bmp");
     save(logoPlaceholder(), out + "/pages/logo.bmp");
-    QDir().mkpath(out + "/icon");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QDir().mkpath(QStringLiteral("%1/icon/hicolor/%2x%2/apps").arg(out).arg(size));
     icon().save(out + "/icon/ledgora.png");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon(size).save(QStringLiteral("%1/icon/hicolor/%2x%2/apps/ledgora.png").arg(out).arg(size));
     QFile wav(out + "/Snd/buton.wav");
     QDir().mkpath(out + "/Snd");
     if (wav.open(QIODevice::WriteOnly))
