@@ -48,10 +48,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Fonts the windows and printed documents are measured with; the sound's back end. The CUPS
-# client library is among those dpkg-shlibdeps finds.
+# Fonts the windows and printed documents are measured with; the sound's back end; the print
+# client library, which is opened by name when the first job is sent, so dpkg-shlibdeps cannot
+# see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-wine, fonts-liberation, fonts-dejavu-core, fonts-urw-base35, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "libcups2, fonts-wine, fonts-liberation, fonts-dejavu-core, fonts-urw-base35, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # The Notepad button asks xdg-mime for the desktop's text editor; without it the button is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)
