@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLineEdit>
@@ -145,6 +146,8 @@ QString ActionsTest::documentOf(const report::TReport* report) const {
 void ActionsTest::chooseKind(const QString& name) {
     if (name.isEmpty()) {
         for (const QString& k : kindButtons) {
+            if (QButtonGroup* group = kind(k)->group())
+                group->setExclusive(false);
             kind(k)->setAutoExclusive(false);
             kind(k)->setChecked(false);
         }

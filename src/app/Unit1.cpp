@@ -61,7 +61,7 @@ constexpr kit::Font toolbarFont{.pixelSize = 32};
 const kit::Row frame[] = {
     {.name = "PageControl1", .kind = Kind::PageControl, .geometry = {0, 48, 792, 484}, .tab = 0},
     {.name = "CoolBar3", .kind = Kind::CoolBar, .geometry = {0, 531, 792, 22}, .picture = ":/textures/marble.bmp", .color = 0x008000, .font = &statusFont},
-    {.name = "CoolBar1", .kind = Kind::CoolBar, .geometry = {0, 0, 792, 49}, .picture = ":/textures/teal.bmp", .font = &toolbarFont},
+    {.name = "CoolBar1", .kind = Kind::CoolBar, .geometry = {0, 0, 792, 49}, .spoken = u"pasek narzędzi", .picture = ":/textures/teal.bmp", .font = &toolbarFont},
 };
 // clang-format on
 

@@ -218,6 +218,7 @@ QWidget* create(const Row& row, QWidget* parent) {
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setWidgetResizable(true);
+        box->setFocusPolicy(Qt::NoFocus); // the keyboard goes to the controls inside
         auto* inner = new QWidget;
         inner->setObjectName(QString::fromLatin1(row.name) + QStringLiteral("Inner"));
         box->setWidget(inner);
@@ -308,13 +309,33 @@ void creationOrder(std::span<const Row> rows, const char* parent, std::vector<co
         creationOrder(rows, order[i]->name, order);
 }
 
-// The last control of `w`'s own focus chain: a group box hands on after its buttons.
+// Where the keyboard enters a control and where it leaves it: a container that takes no
+// focus itself (a group box, a scroll box) is entered at its first control and left after
+// its last one.
+QWidget* chainHead(QWidget* w) {
+    if (w->focusPolicy() != Qt::NoFocus)
+        return w;
+    for (QWidget* child : w->findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus)
+            return child;
+    return w;
+}
+
 QWidget* chainTail(QWidget* w) {
+    if (w->focusPolicy() != Qt::NoFocus)
+        return w;
     QWidget* tail = w;
-    for (QObject* child : w->children())
-        if (auto* cw = qobject_cast<QWidget*>(child); cw && cw->focusPolicy() != Qt::NoFocus)
-            tail = cw;
+    for (QWidget* child : w->findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus)
+            tail = child;
     return tail;
+}
+
+// The Tab key enters a group of radio buttons at its checked one and leaves the group after
+// it: the arrow keys move within the group.
+void tabEntersAtCheckedRadio(QRadioButton* checked) {
+    for (auto* sibling : checked->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        sibling->setFocusPolicy(sibling == checked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace
@@ -383,8 +404,11 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
             w->setAccessibleName(row->hint.toString());
         else if (auto* grid = qobject_cast<RecordGrid*>(w))
             w->setAccessibleName(grid->titles().join(QStringLiteral(", ")));
-        if (auto* button = qobject_cast<QAbstractButton*>(w); button && row->group) {
-            QButtonGroup*& group = groups[qMakePair(owner, row->group)];
+        // Radio buttons standing in one container are one exclusive group of their own, also
+        // for the keyboard (a group nested inside another box is a group apart).
+        const bool radio = qobject_cast<QRadioButton*>(w);
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && (row->group || radio)) {
+            QButtonGroup*& group = groups[qMakePair(owner, row->group ? row->group : -1)];
             if (!group)
                 group = new QButtonGroup(owner);
             button->setCheckable(true);
@@ -426,6 +450,16 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
         }
     }
 
+    for (QWidget* w : std::as_const(controls))
+        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            QObject::connect(radio, &QRadioButton::toggled, radio, [radio](bool on) {
+                if (on)
+                    tabEntersAtCheckedRadio(radio);
+            });
+            if (radio->isChecked())
+                tabEntersAtCheckedRadio(radio);
+        }
+
     // Controls inside a group box keep their creation order after the box.
     std::vector<const Row*> tabbed;
     for (const Row& row : rows)
@@ -437,7 +471,7 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
     for (const Row* row : tabbed) {
         QWidget* w = controls.value(QString::fromLatin1(row->name));
         if (previous)
-            QWidget::setTabOrder(chainTail(previous), w);
+            QWidget::setTabOrder(chainTail(previous), chainHead(w));
         previous = w;
     }
     // The chain is a ring, so where a window enters it is not given by the order alone: the

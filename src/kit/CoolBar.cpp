@@ -1,12 +1,43 @@
 #include "kit/CoolBar.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
+#include <algorithm>
 
 namespace kit {
+namespace {
+
+QAccessibleInterface* coolBarFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("kit::CoolBar") || !object || !object->isWidgetType())
+        return nullptr;
+    auto* bar = static_cast<CoolBar*>(object);
+    return new QAccessibleWidget(bar, bar->showsText() ? QAccessible::StatusBar : QAccessible::ToolBar);
+}
+
+} // namespace
 
 CoolBar::CoolBar(QWidget* parent)
     : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(coolBarFactory), true);
+    Q_UNUSED(installed);
     setAutoFillBackground(true);
+}
+
+bool CoolBar::showsText() const {
+    return std::any_of(bands_.begin(), bands_.end(),
+                       [](const Band& b) { return !b.text.trimmed().isEmpty(); });
+}
+
+void CoolBar::updateName() {
+    if (!showsText())
+        return;
+    QStringList words;
+    for (const Band& band : bands_)
+        if (!band.text.trimmed().isEmpty())
+            words << band.text;
+    // setAccessibleName tells assistive tools that the name changed.
+    if (accessibleName() != words.join(u' '))
+        setAccessibleName(words.join(u' '));
 }
 
 void CoolBar::setBitmap(const QImage& tile) {
@@ -16,6 +47,7 @@ void CoolBar::setBitmap(const QImage& tile) {
 
 void CoolBar::addBand(Band band) {
     bands_.append(std::move(band));
+    updateName();
     update();
 }
 
@@ -23,6 +55,7 @@ void CoolBar::setBandText(int index, const QString& text) {
     if (index < 0 || index >= bands_.size())
         return;
     bands_[index].text = text;
+    updateName();
     update();
 }
 

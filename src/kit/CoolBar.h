@@ -25,11 +25,16 @@ public:
     int bandCount() const { return int(bands_.size()); }
     QString bandText(int index) const { return bands_.value(index).text; }
     void setBandText(int index, const QString& text);
+    // A bar whose bands show words is a status band: it is read by those words, and a
+    // screen reader hears them again whenever they change.
+    bool showsText() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void updateName();
+
     QPixmap tile_;
     QVector<Band> bands_;
 };

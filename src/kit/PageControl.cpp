@@ -49,6 +49,7 @@ QWidget* PageControl::addPage(const QString& name, const QString& caption) {
     tabs_->addTab(caption);
     tabs_->setGeometry(2, 2, width() - 4, pageOrigin.y() - 2);
     stack_->setCurrentIndex(tabs_->currentIndex());
+    setAccessibleName(tabs_->tabText(tabs_->currentIndex())); // read by the page it shows
     return page;
 }
 
@@ -96,6 +97,7 @@ void PageControl::selectNextPage(bool forward) {
 
 void PageControl::onTabChanged(int index) {
     stack_->setCurrentIndex(index);
+    setAccessibleName(tabs_->tabText(index));
     emit pageChanged(index);
 }
 
