@@ -1,6 +1,7 @@
 // The month calendar: month layouts, calendar arithmetic, date elements and steps, the
 // refusals of mouse and keys, its drawing and what a screen reader is told.
 #include "Support.h"
+#include "kit/Announce.h"
 #include "pages/calendar/CCalendar.h"
 #include "pages/calendar/CalendarAccessible.h"
 #include "platform/Error.h"
@@ -573,7 +574,7 @@ void CalendarTest::movesAreAnnounced() {
     Fixture f;
     f.show();
     TCCalendar& c = *f.calendar;
-    pages::setCalendarAnnouncementSink(recordAnnouncement);
+    kit::setAnnouncementSink(recordAnnouncement);
     auto announced = [&](QAccessible::Event type, int child) {
         return std::any_of(announcements.begin(), announcements.end(),
                            [&](const Announcement& a) { return a.type == type && a.child == child; });
@@ -602,7 +603,7 @@ void CalendarTest::movesAreAnnounced() {
     QCOMPARE(c.Col(), 3);
     QVERIFY(announced(QAccessible::TableModelChanged, -1));
     QVERIFY(announced(QAccessible::Focus, 1 * 7 + 3));
-    pages::setCalendarAnnouncementSink(nullptr);
+    kit::setAnnouncementSink(nullptr);
 }
 
 LEDGORA_TEST_MAIN(CalendarTest)

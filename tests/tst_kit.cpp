@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <stdexcept>
 
 namespace {
 
@@ -45,6 +47,10 @@ private slots:
     void labelsSizeThemselvesAndLinksLookLikeLinks();
     void tabOrderFollowsTheTable();
     void glyphTransparencyAndStates();
+    void tableFaultsAreRefused_data();
+    void tableFaultsAreRefused();
+    void blocksStackInOneOrder();
+    void scrollBoxHoldsItsRowsInItsInnerArea();
 
 private:
     QWidget* page_ = nullptr;
@@ -142,6 +148,76 @@ void KitTest::glyphTransparencyAndStates() {
     QCOMPARE(pressed.pixel(0, 0), qRgb(0, 0, 255));
     QCOMPARE(qAlpha(normal.pixel(1, 1)), 0);
     QCOMPARE(qAlpha(normal.pixel(0, 1)), 0);
+}
+
+void KitTest::tableFaultsAreRefused_data() {
+    QTest::addColumn<int>("fault");
+    QTest::newRow("graphic row in a parent the table lacks") << 0;
+    QTest::newRow("windowed row in a parent the table lacks") << 1;
+    QTest::newRow("field named by a label the table lacks") << 2;
+}
+
+void KitTest::tableFaultsAreRefused() {
+    QFETCH(int, fault);
+    // clang-format off
+    const kit::Row faults[][2] = {
+        {{.name = "Box", .kind = Kind::GroupBox, .geometry = {0, 0, 50, 50}},
+         {.name = "Lost", .kind = Kind::Label, .geometry = {1, 1, 5, 5}, .text = u"x", .parent = "Bxo"}},
+        {{.name = "Box", .kind = Kind::GroupBox, .geometry = {0, 0, 50, 50}},
+         {.name = "Lost", .kind = Kind::Edit, .geometry = {1, 1, 20, 21}, .parent = "Bxo"}},
+        {{.name = "Label", .kind = Kind::Label, .geometry = {0, 0, 5, 5}, .text = u"x"},
+         {.name = "Edit", .kind = Kind::Edit, .geometry = {0, 20, 20, 21}, .label = "Lable"}},
+    };
+    // clang-format on
+    QWidget parent;
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, kit::build(&parent, faults[fault]));
+    // the same rows without the slip build
+    kit::Row fixed[2] = {faults[fault][0], faults[fault][1]};
+    if (fixed[1].parent)
+        fixed[1].parent = "Box";
+    if (fixed[1].label)
+        fixed[1].label = "Label";
+    QWidget other;
+    const kit::Controls built = kit::build(&other, fixed);
+    QVERIFY(built.value("Lost", built.value("Edit")));
+}
+
+void KitTest::blocksStackInOneOrder() {
+    // clang-format off
+    const kit::Row back[] = {{.name = "Back", .kind = Kind::Shape, .geometry = {0, 0, 50, 50}},
+                             {.name = "Field", .kind = Kind::Edit, .geometry = {0, 60, 50, 21}, .label = "Caption", .tab = 0}};
+    const kit::Row front[] = {{.name = "Front", .kind = Kind::Label, .geometry = {0, 0, 5, 5}, .text = u"Nazwa"},
+                              {.name = "Caption", .kind = Kind::Label, .geometry = {0, 45, 5, 5}, .text = u"Opis"}};
+    // clang-format on
+    QWidget parent;
+    const kit::Controls built = kit::build(&parent, {back, front});
+    QStringList stack;
+    for (QObject* child : parent.children())
+        stack << child->objectName();
+    QCOMPARE(stack, (QStringList{"Back", "Front", "Caption", "Field"}));
+    // a label of a later block names a field of an earlier one
+    QCOMPARE(built.value("Field")->accessibleName(), QStringLiteral("Opis"));
+}
+
+void KitTest::scrollBoxHoldsItsRowsInItsInnerArea() {
+    // clang-format off
+    const kit::Row rows[] = {
+        {.name = "Box", .kind = Kind::ScrollBox, .geometry = {0, 0, 100, 80}, .tab = 0},
+        {.name = "List", .kind = Kind::ListBox, .geometry = {10, 10, 40, 40}, .parent = "Box"},
+        {.name = "Chart", .kind = Kind::ChartArea, .geometry = {0, 0, 100, 80}, .parent = "Box"},
+    };
+    // clang-format on
+    QWidget parent;
+    parent.resize(120, 100);
+    const kit::Controls built = kit::build(&parent, rows);
+    auto* box = qobject_cast<QScrollArea*>(built.value("Box"));
+    QVERIFY(box);
+    QCOMPARE(built.value("List")->parentWidget(), box->widget());
+    QCOMPARE(built.value("Chart")->parentWidget(), box->widget());
+    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    // the keyboard enters the box at the control inside it
+    QCOMPARE(box->focusPolicy(), Qt::NoFocus);
 }
 
 LEDGORA_TEST_MAIN(KitTest)

@@ -1,3 +1,4 @@
+#include "kit/Accessible.h"
 #include "kit/Controls.h"
 #include "kit/CoolBar.h"
 #include "kit/Layout.h"
@@ -348,6 +349,7 @@ Controls build(QWidget* parent, std::initializer_list<std::span<const Row>> bloc
 }
 
 Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& style) {
+    installAccessibility();
     Controls controls;
     std::vector<const Row*> order;
     creationOrder(rows, nullptr, order);
@@ -443,10 +445,14 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
             throw std::invalid_argument(std::string("layout row ") + row.name + ": no label " + row.label);
         if (auto* label = qobject_cast<QLabel*>(namer)) {
             w->setAccessibleName(withoutMnemonic(label->text()));
+            if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+                combo->lineEdit()->setAccessibleName(w->accessibleName()); // where typing goes
             if (!label->buddy())
                 label->setBuddy(w);
         } else if (auto* button = qobject_cast<QAbstractButton*>(namer)) {
             w->setAccessibleName(withoutMnemonic(button->text()));
+            if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+                combo->lineEdit()->setAccessibleName(w->accessibleName());
         }
     }
 

@@ -1,5 +1,7 @@
 #include "kit/CoolBar.h"
 
+#include "kit/Announce.h"
+
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
@@ -7,11 +9,23 @@
 namespace kit {
 namespace {
 
+// A status band is read by its words; a bar of buttons is a tool bar.
+class CoolBarReading : public QAccessibleWidget {
+public:
+    explicit CoolBarReading(CoolBar* bar)
+        : QAccessibleWidget(bar, bar->showsText() ? QAccessible::StatusBar : QAccessible::ToolBar) {}
+    QString text(QAccessible::Text t) const override {
+        auto* bar = static_cast<CoolBar*>(widget());
+        if (t == QAccessible::Name && bar->showsText())
+            return bar->words();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* coolBarFactory(const QString& className, QObject* object) {
     if (className != QLatin1String("kit::CoolBar") || !object || !object->isWidgetType())
         return nullptr;
-    auto* bar = static_cast<CoolBar*>(object);
-    return new QAccessibleWidget(bar, bar->showsText() ? QAccessible::StatusBar : QAccessible::ToolBar);
+    return new CoolBarReading(static_cast<CoolBar*>(object));
 }
 
 } // namespace
@@ -28,16 +42,19 @@ bool CoolBar::showsText() const {
                        [](const Band& b) { return !b.text.trimmed().isEmpty(); });
 }
 
-void CoolBar::updateName() {
-    if (!showsText())
-        return;
+QString CoolBar::words() const {
     QStringList words;
     for (const Band& band : bands_)
         if (!band.text.trimmed().isEmpty())
             words << band.text;
-    // setAccessibleName tells assistive tools that the name changed.
-    if (accessibleName() != words.join(u' '))
-        setAccessibleName(words.join(u' '));
+    return words.join(u' ');
+}
+
+void CoolBar::updateName(const QString& before) {
+    if (words() == before || !announcementsHeard())
+        return;
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    announce(&changed);
 }
 
 void CoolBar::setBitmap(const QImage& tile) {
@@ -46,16 +63,18 @@ void CoolBar::setBitmap(const QImage& tile) {
 }
 
 void CoolBar::addBand(Band band) {
+    const QString before = words();
     bands_.append(std::move(band));
-    updateName();
+    updateName(before);
     update();
 }
 
 void CoolBar::setBandText(int index, const QString& text) {
     if (index < 0 || index >= bands_.size())
         return;
+    const QString before = words();
     bands_[index].text = text;
-    updateName();
+    updateName(before);
     update();
 }
 

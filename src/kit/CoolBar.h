@@ -28,12 +28,13 @@ public:
     // A bar whose bands show words is a status band: it is read by those words, and a
     // screen reader hears them again whenever they change.
     bool showsText() const;
+    QString words() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void updateName();
+    void updateName(const QString& before);
 
     QPixmap tile_;
     QVector<Band> bands_;

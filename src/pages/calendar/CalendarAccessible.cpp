@@ -1,4 +1,5 @@
 #include "pages/calendar/CalendarAccessible.h"
+#include "kit/Announce.h"
 #include "pages/calendar/CCalendar.h"
 
 #include <QAccessibleWidget>
@@ -238,17 +239,12 @@ QAccessibleInterface* calendarFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
-CalendarAnnouncementSink announcementSink = nullptr;
-
 bool listening() {
-    return announcementSink || QAccessible::isActive();
+    return kit::announcementsHeard();
 }
 
 void deliver(QAccessibleEvent* event) {
-    if (announcementSink)
-        announcementSink(event);
-    else
-        QAccessible::updateAccessibility(event);
+    kit::announce(event);
 }
 
 void announce(TCCalendar* calendar, QAccessible::Event type, int child = -1) {
@@ -263,10 +259,6 @@ void announce(TCCalendar* calendar, QAccessible::Event type, int child = -1) {
 void installCalendarAccessibility() {
     static const bool installed = (QAccessible::installFactory(calendarFactory), true);
     Q_UNUSED(installed);
-}
-
-void setCalendarAnnouncementSink(CalendarAnnouncementSink sink) {
-    announcementSink = sink;
 }
 
 void announceCalendarLayout(TCCalendar* calendar) {

@@ -16,9 +16,4 @@ void announceCalendarLayout(TCCalendar* calendar);
 // calendar has the keyboard focus.
 void announceCalendarCurrent(TCCalendar* calendar);
 
-// Where the calendar's announcements go: to the screen reader through Qt while one listens,
-// or, when set, to `sink` alone (tests; nullptr restores Qt).
-using CalendarAnnouncementSink = void (*)(QAccessibleEvent* event);
-void setCalendarAnnouncementSink(CalendarAnnouncementSink sink);
-
 } // namespace pages
