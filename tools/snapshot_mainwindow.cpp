@@ -11,6 +11,7 @@ void write(const QString& out) {
     TForm1& form = *windows->Form1;
     form.show();
     form.grab().save(out + "/main.png");
+    form.buildPendingPages(); // as they are right after the first paint
     for (int i = 0; i < form.PageControl1->count(); ++i) {
         const QSignalBlocker quiet(form.PageControl1);
         form.PageControl1->setCurrentIndex(i);
