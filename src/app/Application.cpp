@@ -18,6 +18,7 @@ Application::Application(const char* programName)
     // One look and one set of faces on every desktop.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     platform::loadApplicationFonts();
+    platform::followScreenRatios();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
