@@ -3,6 +3,7 @@
 #include "kit/Layout.h"
 #include "kit/PageControl.h"
 #include "kit/PictureBox.h"
+#include "kit/PixelArt.h"
 #include "kit/Shape.h"
 #include "kit/SpeedButton.h"
 #include "platform/Fonts.h"
@@ -220,10 +221,9 @@ QWidget* create(const Row& row, QWidget* parent) {
     case Kind::Button: {
         auto* button = new QPushButton(text, parent);
         if (const QImage picture = loadResource(row.picture); !picture.isNull()) {
-            const QPixmap pixmap =
-                QPixmap::fromImage(withTransparentColour(picture, picture.pixel(0, picture.height() - 1)));
-            button->setIcon(pixmap);
-            button->setIconSize(pixmap.size());
+            const QImage glyph = withTransparentColour(picture, picture.pixel(0, picture.height() - 1));
+            button->setIcon(pixelArtIcon(glyph));
+            button->setIconSize(glyph.size());
         }
         button->setAutoDefault(false);
         return button;
