@@ -17,6 +17,7 @@ Application::Application(const char* programName)
     // One look and one set of faces on every desktop.
     setStyle(kit::makeStyle());
     platform::loadApplicationFonts();
+    platform::followScreenRatios();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

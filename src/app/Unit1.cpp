@@ -7,6 +7,7 @@
 #include "kit/CoolBar.h"
 #include "kit/PageControl.h"
 #include "kit/PictureBox.h"
+#include "kit/PixelArt.h"
 #include "kit/SpeedButton.h"
 #include "pages/Pages.h"
 #include "platform/Error.h"
@@ -129,7 +130,7 @@ TForm1::TForm1(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ledgora professional wer. 1.6"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/ledgora.png")));
+    setWindowIcon(kit::pixelArtIcon(QImage(QStringLiteral(":/icon/ledgora.png"))));
     setFont(platform::windowFont());
     setFixedSize(792, 553);
 

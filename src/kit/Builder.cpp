@@ -4,6 +4,7 @@
 #include "kit/Layout.h"
 #include "kit/PageControl.h"
 #include "kit/PictureBox.h"
+#include "kit/PixelArt.h"
 #include "kit/Shape.h"
 #include "kit/SpeedButton.h"
 #include "platform/Fonts.h"
@@ -107,12 +108,42 @@ void styleGrid(RecordGrid* grid, const Row& row) {
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
+// A label sized to its text, at the build and whenever its font changes (a window that moves
+// to a screen of another ratio draws in another face); its left edge stays where the table puts
+// it, or with `keepsRight` its right edge.
+class TextLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    void sizeToText(bool keepsRight) {
+        sizedToText_ = true;
+        keepsRight_ = keepsRight;
+        fit();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (sizedToText_ && event->type() == QEvent::FontChange)
+            fit();
+    }
+
+private:
+    void fit() {
+        const int right = x() + width();
+        adjustSize();
+        if (keepsRight_)
+            move(right - width(), y());
+    }
+    bool sizedToText_ = false;
+    bool keepsRight_ = false;
+};
+
 QWidget* create(const Row& row, QWidget* parent) {
     const QString text = row.text.toString();
     switch (row.kind) {
     case Kind::Label:
     case Kind::LinkLabel: {
-        auto* label = new QLabel(text, parent);
+        auto* label = new TextLabel(text, parent);
         if (row.kind == Kind::LinkLabel) {
             QFont f = label->font();
             f.setUnderline(true);
@@ -198,10 +229,9 @@ QWidget* create(const Row& row, QWidget* parent) {
     case Kind::Button: {
         auto* button = new QPushButton(text, parent);
         if (const QImage picture = loadResource(row.picture); !picture.isNull()) {
-            const QPixmap pixmap =
-                QPixmap::fromImage(withTransparentColour(picture, picture.pixel(0, picture.height() - 1)));
-            button->setIcon(pixmap);
-            button->setIconSize(pixmap.size());
+            const QImage glyph = withTransparentColour(picture, picture.pixel(0, picture.height() - 1));
+            button->setIcon(pixelArtIcon(glyph));
+            button->setIconSize(glyph.size());
         }
         button->setAutoDefault(false);
         return button;
@@ -386,11 +416,8 @@ Controls build(QWidget* parent, std::span<const Row> rows, const PageStyle& styl
         w->setGeometry(row->align == Align::Client ? owner->contentsRect() : row->geometry);
         if (auto* label = qobject_cast<QLabel*>(w); label && row->center)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop); // keeps its width, text centred
-        else if (row->kind == Kind::Label || row->kind == Kind::LinkLabel) {
-            w->adjustSize(); // labels size themselves to their text
-            if (row->right)
-                w->move(row->geometry.x() + row->geometry.width() - w->width(), row->geometry.y());
-        }
+        else if (auto* label = dynamic_cast<TextLabel*>(w))
+            label->sizeToText(row->right); // labels size themselves to their text
         if (!row->hint.isEmpty()) {
             w->setToolTip(row->hint.toString());
             w->setAccessibleDescription(row->hint.toString());

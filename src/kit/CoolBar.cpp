@@ -1,4 +1,5 @@
 #include "kit/CoolBar.h"
+#include "kit/PixelArt.h"
 
 #include "kit/Announce.h"
 
@@ -81,7 +82,7 @@ void CoolBar::setBandText(int index, const QString& text) {
 void CoolBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!tile_.isNull())
-        p.drawTiledPixmap(rect(), tile_);
+        p.drawTiledPixmap(rect(), QPixmap::fromImage(forPainter(p, tile_.toImage())));
 
     int x = 2;
     for (const Band& band : bands_) {

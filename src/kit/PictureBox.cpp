@@ -1,4 +1,5 @@
 #include "kit/PictureBox.h"
+#include "kit/PixelArt.h"
 
 #include <QPainter>
 
@@ -32,7 +33,21 @@ void PictureBox::paintEvent(QPaintEvent*) {
     else if (center_)
         target.moveCenter(QRectF(rect()).center());
     p.setClipRect(rect());
-    picture_.draw(p, target);
+    if (picture_.kind() == platform::Picture::Kind::Metafile) {
+        picture_.draw(p, target); // drawn at the device's own resolution
+        return;
+    }
+    // A page background is drawn again under every control that repaints: its enlargement for
+    // a fractional ratio is kept until the picture or the ratio changes.
+    setPictureScaling(p);
+    const qreal ratio = deviceRatio(p);
+    const QImage& image = picture_.image();
+    if (image.cacheKey() != shownFrom_ || ratio != shownAt_) {
+        shown_ = enlargedFor(image, ratio);
+        shownFrom_ = image.cacheKey();
+        shownAt_ = ratio;
+    }
+    p.drawImage(target, shown_);
 }
 
 } // namespace kit

@@ -24,6 +24,9 @@ private:
     platform::Picture picture_;
     bool stretch_ = false;
     bool center_ = false;
+    QImage shown_; // the picture as drawn at the last ratio
+    qint64 shownFrom_ = 0;
+    qreal shownAt_ = 0;
 };
 
 } // namespace kit

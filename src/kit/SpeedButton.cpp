@@ -1,4 +1,5 @@
 #include "kit/SpeedButton.h"
+#include "kit/PixelArt.h"
 
 #include <QPainter>
 
@@ -79,7 +80,7 @@ void SpeedButton::paintEvent(QPaintEvent*) {
     if (down)
         at += QPoint(1, 1);
     p.setClipRect(r);
-    p.drawImage(at, glyph);
+    p.drawImage(at, forPainter(p, glyph));
 }
 
 void SpeedButton::enterEvent(QEnterEvent* e) {

@@ -21,4 +21,16 @@ QFont pixelFont(const QString& family, int pixelSize, bool bold = false, bool it
 // The main window's font: MS Sans Serif, 11 px.
 QFont windowFont();
 
+// `font` as drawn on a device of `ratio` device pixels per pixel. A single-strike face (the
+// classic MS Sans Serif) draws only its design size: on any other ratio, whole or fractional,
+// its glyphs would keep their size while the spacing grows. There the scalable face that stands
+// in for it takes over, sized and narrowed to the strike's capitals and text widths.
+QFont fontForRatio(const QFont& font, qreal ratio);
+
+// From now on every window and each of its controls with a font of its own take the faces of
+// the window's screen (fontForRatio) when the window is first polished or shown and whenever
+// it moves to another screen. The layout stays in pixels of the 96 dpi grid; only the face
+// changes.
+void followScreenRatios();
+
 } // namespace platform
