@@ -127,6 +127,7 @@ private slots:
     void labelInkGrowsWithTheRatio();
     void layoutStaysAndCaptionsFit_data() { labelInkGrowsWithTheRatio_data(); }
     void layoutStaysAndCaptionsFit();
+    void laterPagesTakeTheFacesOfTheScreen();
     void picturesScaleAsPixelArt_data();
     void picturesScaleAsPixelArt();
 
@@ -220,6 +221,21 @@ void ScaleTest::layoutStaysAndCaptionsFit() {
         if (fitting.contains(w))
             QVERIFY2(captionFits(w), qPrintable(name + QStringLiteral(": caption cut off")));
     }
+}
+
+void ScaleTest::laterPagesTakeTheFacesOfTheScreen() {
+    windows_.reset();
+    windows_ = ledgora::createWindows();
+    QVERIFY(form()->pagesPending());
+    QVERIFY(moveToRatio(form(), 2));
+    form()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form()));
+    QTRY_VERIFY(!form()->pagesPending());
+    // a link label of a page built after the first paint (its own font: underlined)
+    auto* link = qobject_cast<QLabel*>(form()->control(QStringLiteral("Label17")));
+    QVERIFY(link);
+    QVERIFY(link->font().underline());
+    QVERIFY(QFontInfo(link->font()).family() != u"MS Sans Serif");
 }
 
 void ScaleTest::picturesScaleAsPixelArt_data() {

@@ -193,6 +193,8 @@ void TForm1::buildPendingPages() {
                 target && first && target->size() == first->size())
                 target->picture() = first->picture();
     }
+    // Built after the window took the faces of its screen: they take them too.
+    platform::fitToScreen(this);
 }
 
 bool TForm1::event(QEvent* event) {

@@ -177,7 +177,7 @@ protected:
         return false;
     }
 
-private:
+public:
     static constexpr const char* givenKey = "ledgoraGivenFont";
     static constexpr const char* fittedKey = "ledgoraFittedFont";
 
@@ -252,6 +252,11 @@ private:
 };
 
 } // namespace
+
+void fitToScreen(QWidget* window) {
+    if (window)
+        ScreenRatioFollower::fitWindow(window->window());
+}
 
 void followScreenRatios() {
     static QPointer<QObject> follower;

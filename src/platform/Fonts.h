@@ -2,6 +2,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace platform {
 
 // Loads the classic interface faces (MS Sans Serif, Tahoma) where the system has them as
@@ -32,5 +34,8 @@ QFont fontForRatio(const QFont& font, qreal ratio);
 // it moves to another screen. The layout stays in pixels of the 96 dpi grid; only the face
 // changes.
 void followScreenRatios();
+
+// The same for a window whose controls were added after it was shown.
+void fitToScreen(QWidget* window);
 
 } // namespace platform
