@@ -1,13 +1,10 @@
 // The buyers page: the current buyer's record fields, the list of buyers and the record
 // buttons.
+#include "pages/ContractorPage.h"
 #include "pages/Pages.h"
-#include "pages/Shared.h"
 
 namespace pages {
 namespace {
-
-using kit::Align;
-using kit::Kind;
 
 // Wider than the grid: the last columns lie beyond its right edge.
 constexpr kit::Column columns[] = {
@@ -19,57 +16,38 @@ constexpr kit::Column columns[] = {
 };
 
 // clang-format off
-const kit::Row back[] = {
-    {.name = "Image5", .kind = Kind::Picture, .geometry = {0, 0, 784, 456}, .align = Align::Client},
-    {.name = "Shape5", .kind = Kind::Shape, .geometry = {-472, -400, 1145, 601}, .color = 0x103270},
-    fieldLabel("Label76", 16, 8, 58, contractor::id.label),
-    fieldLabel("Label32", 120, 8, 71, contractor::name.label),
-    fieldLabel("Label36", 224, 8, 25, contractor::firm.label),
-    fieldLabel("Label39", 336, 8, 24, contractor::street.label),
-    fieldLabel("Label42", 440, 8, 19, contractor::postcode.label),
-    fieldLabel("Label33", 496, 8, 61, contractor::town.label),
-    fieldLabel("Label37", 16, 56, 18, contractor::nip.label),
-    fieldLabel("Label40", 120, 56, 32, contractor::regon.label),
-    fieldLabel("Label43", 224, 56, 25, contractor::bank.label),
-    fieldLabel("Label34", 336, 56, 59, contractor::account.label),
-    fieldLabel("Label38", 16, 104, 36, contractor::phone.label),
-    fieldLabel("Label41", 120, 104, 23, contractor::fax.label),
-    fieldLabel("Label35", 16, 152, 28, contractor::email.label),
+constexpr ContractorFieldRow fields[] = {
+    {"Label76", 58, &contractor::id, "DBEdit36", 16, 24, 97},
+    {"Label32", 71, &contractor::name, "DBEdit13", 120, 24, 97},
+    {"Label36", 25, &contractor::firm, "DBEdit17", 224, 24, 105},
+    {"Label39", 24, &contractor::street, "DBEdit20", 336, 24, 97},
+    {"Label42", 19, &contractor::postcode, "DBEdit23", 440, 24, 49},
+    {"Label33", 61, &contractor::town, "DBEdit14", 496, 24, 97},
+    {"Label37", 18, &contractor::nip, "DBEdit18", 16, 72, 97},
+    {"Label40", 32, &contractor::regon, "DBEdit21", 120, 72, 97},
+    {"Label43", 25, &contractor::bank, "DBEdit24", 224, 72, 105},
+    {"Label34", 59, &contractor::account, "DBEdit15", 336, 72, 193},
+    {"Label38", 36, &contractor::phone, "DBEdit19", 16, 120, 97},
+    {"Label41", 23, &contractor::fax, "DBEdit22", 120, 120, 129},
+    {"Label35", 28, &contractor::email, "DBEdit16", 16, 168, 137},
 };
 // clang-format on
-
-constexpr auto buttons =
-    recordButtons({"SpeedButton37", "SpeedButton38", "SpeedButton39", "SpeedButton40", "SpeedButton52",
-                   "SpeedButton53", "SpeedButton54", "SpeedButton55", "SpeedButton56", "SpeedButton57"});
-
-const kit::Row front[] = {
-    separator("Image11"),
-    fieldEdit("DBEdit36", 16, 24, 97, contractor::id.field, "Label76", 0),
-    fieldEdit("DBEdit13", 120, 24, 97, contractor::name.field, "Label32", 1),
-    fieldEdit("DBEdit17", 224, 24, 105, contractor::firm.field, "Label36", 2),
-    fieldEdit("DBEdit20", 336, 24, 97, contractor::street.field, "Label39", 3),
-    fieldEdit("DBEdit23", 440, 24, 49, contractor::postcode.field, "Label42", 4),
-    fieldEdit("DBEdit14", 496, 24, 97, contractor::town.field, "Label33", 5),
-    fieldEdit("DBEdit18", 16, 72, 97, contractor::nip.field, "Label37", 6),
-    fieldEdit("DBEdit21", 120, 72, 97, contractor::regon.field, "Label40", 7),
-    fieldEdit("DBEdit24", 224, 72, 105, contractor::bank.field, "Label43", 8),
-    fieldEdit("DBEdit15", 336, 72, 193, contractor::account.field, "Label34", 9),
-    fieldEdit("DBEdit19", 16, 120, 97, contractor::phone.field, "Label38", 10),
-    fieldEdit("DBEdit22", 120, 120, 129, contractor::fax.field, "Label41", 11),
-    fieldEdit("DBEdit16", 16, 168, 137, contractor::email.field, "Label35", 12),
-    {.name = "DBGrid3",
-     .kind = Kind::RecordGrid,
-     .geometry = {16, 208, 745, 137},
-     .tab = 13,
-     .columns = columns,
-     .fixedColor = 0x5252a5,
-     .titleColor = white},
-};
 
 } // namespace
 
 kit::Controls buildBuyersPage(QWidget* page) {
-    return kit::build(page, {back, buttons, front}, {.labelColor = white});
+    return buildContractorPage(
+        page,
+        {.background = "Image5",
+         .ellipse = "Shape5",
+         .ellipseGeometry = {-472, -400, 1145, 601},
+         .ellipseColor = 0x103270,
+         .fields = fields,
+         .columns = columns,
+         .buttons = {"SpeedButton37", "SpeedButton38", "SpeedButton39", "SpeedButton40", "SpeedButton52",
+                     "SpeedButton53", "SpeedButton54", "SpeedButton55", "SpeedButton56", "SpeedButton57"},
+         .separator = "Image11",
+         .grid = "DBGrid3"});
 }
 
 } // namespace pages
