@@ -10,6 +10,7 @@
 #include "kit/CoolBar.h"
 #include "kit/SpeedButton.h"
 #include "pages/Pages.h"
+#include "pages/calendar/CCalendar.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -58,6 +59,7 @@ private slots:
     void captionsFitTheirControls();
     void tabsFitTheirStrip();
     void laterPagesAreBuiltAfterTheFirstPaint();
+    void transferCalendarShowsToday();
 
 private:
     std::unique_ptr<ledgora::Windows> windows_;
@@ -609,6 +611,21 @@ void PagesTest::laterPagesAreBuiltAfterTheFirstPaint() {
     form->PageControl1->setCurrentIndex(1);
     form->control<QAbstractButton>(QStringLiteral("SpeedButton10"))->click();
     QCOMPARE(messages.boxes.size(), size_t(1));
+}
+
+void PagesTest::transferCalendarShowsToday() {
+    // a month starting on a Sunday, weeks from Monday: the 1st stands in the last column
+    pages::TCCalendar::SetToday(QDate(2021, 8, 18));
+    windows_.reset();
+    windows_ = ledgora::createWindows();
+    auto* calendar = get<pages::TCCalendar>("CCalendar1");
+    pages::TCCalendar::SetToday(QDate());
+    QCOMPARE(calendar->CalendarDate(), QDate(2021, 8, 18));
+    QCOMPARE(calendar->StartOfWeek(), 1);
+    QCOMPARE(calendar->Color(), QColor(Qt::white));
+    QCOMPARE(calendar->geometry(), QRect(495, 145, 225, 153));
+    QCOMPARE(calendar->GetCellText(6, 1), QStringLiteral("1"));
+    QCOMPARE(calendar->GetCellText(0, 1), QString());
 }
 
 LEDGORA_TEST_MAIN(PagesTest)
