@@ -201,6 +201,10 @@ void BackgroundsTest::failedLoadChangesNothing_data() {
     QTest::newRow("garbage WMF") << "bad.wmf" << QByteArray(300, 'x') << "Metafile is not valid.";
     QTest::newRow("truncated EMF") << "cut.emf" << truncatedEmf << "Metafile is not valid.";
     QTest::newRow("truncated WMF") << "cut.wmf" << truncatedWmf << "Metafile is not valid.";
+    // Converted, but to coordinates that are not numbers: nothing would show.
+    QFile blank(QStringLiteral(LEDGORA_SOURCE_DIR "/tests/pictures/pstoedit-anisotropic.emf"));
+    QVERIFY(blank.open(QIODevice::ReadOnly));
+    QTest::newRow("EMF drawn with no numbers") << "blank.emf" << blank.readAll() << "Metafile is not valid.";
 }
 
 void BackgroundsTest::failedLoadChangesNothing() {

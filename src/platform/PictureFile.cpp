@@ -186,7 +186,8 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
     QImageReader reader(&buffer, kind == FileKind::Icon ? "ico" : "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
-    reader.setAllocationLimit(int(kMaxPicturePixelBytes / (1024 * 1024)));
+    // The reader's own limit is only a backstop: the budget below decides, to the pixel.
+    reader.setAllocationLimit(int(2 * kMaxPicturePixelBytes / (1024 * 1024)));
     if (!reader.canRead())
         notValid(kind);
     // Refuse before decoding anything when the header states an unreasonable size.
@@ -213,12 +214,12 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
 
 // The converters write every coordinate they compute, the non-numbers of a degenerate mapping
 // (a scale set without its extents) too: such a drawing shows nothing. Only the numbers are
-// looked at, not image data, font names or names of elements.
+// looked at, not image data, font names (the EMF converter writes them as attributes) or names
+// of elements.
 bool svgNumbersFinite(const QByteArray& svg) {
     static const QRegularExpression nonFinite(
         QStringLiteral(R"((?<![\w.#])[-+]?(?:nan|inf(?:inity)?)(?!\w))"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression fontFamily(QStringLiteral(R"(font-family\s*:[^;]*)"));
     QXmlStreamReader xml(svg);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -227,9 +228,7 @@ bool svgNumbersFinite(const QByteArray& svg) {
             const QStringView name = attribute.name();
             if (name == u"href" || name == u"font-family" || name == u"id" || name == u"class")
                 continue;
-            QString value = attribute.value().toString();
-            value.remove(fontFamily);
-            if (value.contains(nonFinite))
+            if (attribute.value().toString().contains(nonFinite))
                 return false;
         }
     }
@@ -517,11 +516,12 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         if (type == kEmrHeader && at != 0)
             return std::nullopt;
         if (type == kEmrEof) {
-            // nPalEntries, offPalEntries, nSizeLast; the palette lies inside the record.
+            // nPalEntries, offPalEntries, the palette (from offset 16 on), nSizeLast; the
+            // palette lies inside the record.
             if (size < 20)
                 return std::nullopt;
             const qint64 nPal = u32At(d, at + 8), offPal = u32At(d, at + 12);
-            if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
+            if (nPal != 0 && (offPal < 16 || offPal + 4 * nPal > size))
                 return std::nullopt;
         }
         if (!emfBitmapsValid(d, at, type, size) || !emfCountsValid(d, at, type, size))
