@@ -4,6 +4,7 @@
 // its stated bounds or only at what it drew can be told apart.
 #include <QByteArray>
 #include <QColor>
+#include <QString>
 #include <QtEndian>
 
 namespace fixtures {
@@ -72,6 +73,27 @@ inline QByteArray bmp(int w, int h, int bits) {
         line.append(QByteArray(rowBytes - line.size(), '\0'));
         b.append(line);
     }
+    return b;
+}
+
+// A w × h bitmap of one bit a pixel, all of its first colour (red): the smallest file for a
+// large picture.
+inline QByteArray bmp1(int w, int h) {
+    const qint64 rowBytes = (qint64(w) + 31) / 32 * 4;
+    QByteArray b("BM");
+    put32(b, quint32(14 + 40 + 8 + rowBytes * h));
+    put32(b, 0);
+    put32(b, 14 + 40 + 8);
+    put32(b, 40);
+    put32(b, quint32(w));
+    put32(b, quint32(h));
+    put16(b, 1);
+    put16(b, 1);
+    for (int i = 0; i < 6; ++i)
+        put32(b, 0);
+    put32(b, 0x00ff0000); // red, then blue
+    put32(b, 0x000000ff);
+    b.append(QByteArray(rowBytes * h, '\0'));
     return b;
 }
 
@@ -207,6 +229,36 @@ inline QByteArray emfPolyline16(quint32 count) {
     put32(r, count);
     for (quint16 v : {25, 25, 75, 75})
         put16(r, v);
+    return r;
+}
+
+// EMR_GDICOMMENT of `size` bytes stating `count` bytes of comment (the rest is padding).
+inline QByteArray emfComment(quint32 size, quint32 count) {
+    QByteArray r;
+    put32(r, 70);
+    put32(r, size);
+    put32(r, count);
+    r.append(QByteArray(qsizetype(size) - 12, 'c'));
+    return r;
+}
+
+// EMR_EXTCREATEFONTINDIRECTW for a 12-unit font of the given face, selected as object 2.
+inline QByteArray emfFont(const QString& face) {
+    QByteArray r;
+    put32(r, 82);
+    put32(r, 12 + 92);
+    put32(r, 2);
+    put32(r, quint32(-12));     // height
+    for (int i = 0; i < 4; ++i) // width, escapement, orientation, weight
+        put32(r, i == 3 ? 400 : 0);
+    r.append(QByteArray(8, '\0')); // italic ... pitch and family
+    QByteArray name(64, '\0');
+    for (qsizetype i = 0; i < face.size() && i < 31; ++i)
+        set16(name, 2 * i, face[i].unicode());
+    r.append(name);
+    put32(r, 37); // EMR_SELECTOBJECT
+    put32(r, 12);
+    put32(r, 2);
     return r;
 }
 

@@ -3,12 +3,14 @@
 #include "Support.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
+#include "kit/PageControl.h"
 #include "kit/PictureBox.h"
 #include "kit/SpeedButton.h"
 #include "platform/Screen.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 
 namespace {
@@ -35,6 +37,7 @@ private slots:
     void everyBackgroundIsTiledAtStart();
     void largerBitmapGivesItsTopLeftCorner();
     void loadingABitmapRepaintsEveryBackground();
+    void loadingABitmapRepaintsThePageOnScreen();
     void failedLoadChangesNothing_data();
     void failedLoadChangesNothing();
     void iconOrMetafileReplacesTheTileButCannotBeTiled_data();
@@ -139,6 +142,48 @@ void BackgroundsTest::loadingABitmapRepaintsEveryBackground() {
         QCOMPARE(bg.pixel(542, 417), qRgb(42, 17, 77));
 }
 
+// What the screen shows, not what the bitmaps hold: the options page, where the button is, shows
+// the new tile in its background and in the tile's own box as soon as the load returns.
+void BackgroundsTest::loadingABitmapRepaintsThePageOnScreen() {
+    TForm1& form = *windows_->Form1;
+    form.PageControl1->setCurrentIndex(8);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    kit::PictureBox* background = box("Image8");
+    kit::PictureBox* tileBox = box("ImageBufer");
+    QVERIFY(background->isVisible() && tileBox->isVisible());
+
+    // The share of a box's area on screen that shows the given tile repeated from its corner.
+    const auto showing = [&](const QImage& tile, kit::PictureBox* target) {
+        const QPoint origin = target->mapTo(&form, QPoint(0, 0));
+        const QImage screen =
+            form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = screen.width() / qreal(form.width());
+        const QRect area = target->rect().intersected(QRect(QPoint(0, 0), QSize(784, 456)));
+        int same = 0, all = 0;
+        for (int y = area.top(); y <= area.bottom(); y += 3)
+            for (int x = area.left(); x <= area.right(); x += 3) {
+                const QPoint at = (QPointF(origin + QPoint(x, y)) * scale).toPoint();
+                ++all;
+                same += screen.pixel(at) == tile.pixel(x % 100, y % 100);
+            }
+        return double(same) / all;
+    };
+    const QImage oldTile = tileBox->picture().image().convertToFormat(QImage::Format_RGB32);
+    QTRY_VERIFY(showing(oldTile, background) > 0.3);
+
+    testing::PictureDialogStub dialog;
+    testing::MessageRecorder boxes;
+    const QImage tile = numberedTile(100, 100);
+    dialog.answer = dir_.filePath("screen.bmp");
+    QVERIFY(tile.save(dialog.answer, "BMP"));
+    clickLoad();
+    QVERIFY(boxes.boxes.empty());
+    QTRY_VERIFY(showing(tile, background) > 0.3);
+    QVERIFY(showing(oldTile, background) < 0.05);
+    QTRY_VERIFY(showing(tile, tileBox) > 0.95);
+}
+
 void BackgroundsTest::failedLoadChangesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
@@ -156,6 +201,10 @@ void BackgroundsTest::failedLoadChangesNothing_data() {
     QTest::newRow("garbage WMF") << "bad.wmf" << QByteArray(300, 'x') << "Metafile is not valid.";
     QTest::newRow("truncated EMF") << "cut.emf" << truncatedEmf << "Metafile is not valid.";
     QTest::newRow("truncated WMF") << "cut.wmf" << truncatedWmf << "Metafile is not valid.";
+    // Converted, but to coordinates that are not numbers: nothing would show.
+    QFile blank(QStringLiteral(LEDGORA_SOURCE_DIR "/tests/pictures/pstoedit-anisotropic.emf"));
+    QVERIFY(blank.open(QIODevice::ReadOnly));
+    QTest::newRow("EMF drawn with no numbers") << "blank.emf" << blank.readAll() << "Metafile is not valid.";
 }
 
 void BackgroundsTest::failedLoadChangesNothing() {

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -41,6 +43,22 @@ QByteArray pngBytes() {
     return bytes;
 }
 
+// Reddish and bluish also when drawn half transparent on white.
+bool isReddish(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 170 && qBlue(c) < 170;
+}
+bool isBluish(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 170 && qGreen(c) < 170;
+}
+
+// A picture written by another program (tests/pictures; its README says which and how).
+QByteArray produced(const char* name) {
+    QFile file(QStringLiteral(LEDGORA_SOURCE_DIR "/tests/pictures/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no picture %s", name);
+    return file.readAll();
+}
+
 QByteArray patched32(QByteArray bytes, qsizetype at, quint32 value) {
     fixtures::set32(bytes, at, value);
     return bytes;
@@ -48,6 +66,25 @@ QByteArray patched32(QByteArray bytes, qsizetype at, quint32 value) {
 QByteArray patched16(QByteArray bytes, qsizetype at, quint16 value) {
     fixtures::set16(bytes, at, value);
     return bytes;
+}
+
+// emf() with its end record carrying one palette entry at `offPal`.
+QByteArray emfWithPalette(quint32 offPal) {
+    QByteArray b = fixtures::emf();
+    b.chop(20);
+    for (quint32 v : {14u, 24u, 1u, offPal, 0u, 24u})
+        fixtures::put32(b, v);
+    fixtures::set32(b, 48, quint32(b.size()));
+    return b;
+}
+
+// emf() with `extra` bytes appended to its header record.
+QByteArray emfWithLongerHeader(const QByteArray& extra) {
+    QByteArray b = fixtures::emf();
+    b.insert(88, extra);
+    fixtures::set32(b, 4, quint32(88 + extra.size()));
+    fixtures::set32(b, 48, quint32(b.size()));
+    return b;
 }
 
 } // namespace
@@ -70,6 +107,15 @@ private:
     static QString failureOf(const QString& path) {
         try {
             platform::loadPictureFile(path);
+        } catch (const platform::Error& e) {
+            return e.message();
+        }
+        return {};
+    }
+
+    static QString dataFailureOf(const QByteArray& bytes, const QString& extension) {
+        try {
+            platform::loadPictureData(bytes, extension);
         } catch (const platform::Error& e) {
             return e.message();
         }
@@ -145,12 +191,149 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("polyline") << fixtures::emfWith(fixtures::emfPolyline16(2));
         QTest::newRow("text") << fixtures::emfWith(fixtures::emfText(2));
+        // Names are no numbers: a font may be called what a non-number is written as.
+        QTest::newRow("font named nan") << fixtures::emfWith(fixtures::emfFont("nan") + fixtures::emfText(2));
+        QTest::newRow("font named -inf")
+            << fixtures::emfWith(fixtures::emfFont("-inf") + fixtures::emfText(2));
     }
     void metafileRecordsWithCounts() {
         QFETCH(QByteArray, bytes);
         const Picture picture = platform::loadPictureData(bytes, "emf");
         QCOMPARE(picture.kind(), Picture::Kind::Metafile);
         QVERIFY(isRed(rendered(picture).pixel(35, 60))); // inside the rectangle, off the line
+    }
+
+    // Pictures written by other programs are drawn where their producer put them, at the size
+    // their header states. Points are fractions of that size: a picture too large for the pixel
+    // budget is drawn smaller, in proportion, and holds no pixels of its own.
+    void producedElsewhere_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<QPointF>>("red");
+        QTest::addColumn<QList<QPointF>>("blue");
+        QTest::addColumn<QList<QPointF>>("white");
+        // The description right after the base header: no optional fields to read there.
+        QTest::newRow("description after the base header")
+            << "fig2dev-description.emf" << QSize(104, 104) << QList<QPointF>{{52 / 104., 52 / 104.}}
+            << QList<QPointF>{{16 / 104., 16 / 104.}}
+            << QList<QPointF>{{90 / 104., 90 / 104.}, {16 / 104., 60 / 104.}, {60 / 104., 16 / 104.}};
+        // Its size field counts the placeable header; its mapping is anisotropic, and nothing
+        // is drawn at the origin.
+        QTest::newRow("placeable wmf drawn away from the origin")
+            << "inkscape-offset.wmf" << QSize(120, 80)
+            << QList<QPointF>{{80 / 120., 55 / 80.}, {62 / 120., 42 / 80.}}
+            << QList<QPointF>{{20 / 120., 20 / 80.}, {12 / 120., 12 / 80.}}
+            << QList<QPointF>{
+                   {5 / 120., 5 / 80.}, {110 / 120., 75 / 80.}, {45 / 120., 20 / 80.}, {80 / 120., 30 / 80.}};
+        // 1.35 m × 0.90 m: more pixels than the budget allows, were it a bitmap.
+        QTest::newRow("frame larger than the pixel budget")
+            << "inkscape-large-frame.emf" << QSize(5102, 3405) << QList<QPointF>{{900 / 1350., 600 / 900.}}
+            << QList<QPointF>{{75 / 1350., 75 / 900.}}
+            << QList<QPointF>{{0.5, 0.25}, {0.95, 0.95}, {0.3, 0.7}};
+    }
+    void producedElsewhere() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QList<QPointF>, red);
+        QFETCH(QList<QPointF>, blue);
+        QFETCH(QList<QPointF>, white);
+        const QByteArray bytes = produced(qPrintable(name));
+        QCOMPARE(dataFailureOf(bytes, QFileInfo(name).suffix()), QString());
+        const Picture picture = platform::loadPictureData(bytes, QFileInfo(name).suffix());
+        QCOMPARE(picture.kind(), Picture::Kind::Metafile);
+        QCOMPARE(picture.size(), size);
+        QVERIFY(picture.image().isNull());
+
+        const QImage image = platform::renderPicture(picture, picture.size());
+        QVERIFY(qint64(image.width()) * image.height() * 4 <= platform::kMaxPicturePixelBytes);
+        if (qint64(size.width()) * size.height() * 4 <= platform::kMaxPicturePixelBytes)
+            QCOMPARE(image.size(), size);
+        else
+            QVERIFY(qAbs(image.width() * size.height() - image.height() * size.width()) <= size.width());
+        const auto at = [&](QPointF f) {
+            return image.pixel(int(f.x() * image.width()), int(f.y() * image.height()));
+        };
+        for (QPointF f : red)
+            QVERIFY2(isReddish(at(f)),
+                     qPrintable(QStringLiteral("%1, %2: %3").arg(f.x()).arg(f.y()).arg(at(f), 0, 16)));
+        for (QPointF f : blue)
+            QVERIFY2(isBluish(at(f)),
+                     qPrintable(QStringLiteral("%1, %2: %3").arg(f.x()).arg(f.y()).arg(at(f), 0, 16)));
+        for (QPointF f : white)
+            QVERIFY2(isWhite(at(f)),
+                     qPrintable(QStringLiteral("%1, %2: %3").arg(f.x()).arg(f.y()).arg(at(f), 0, 16)));
+    }
+
+    // Each check refuses a file one step past its limit, and its twin one step inside loads:
+    // neither is decided by another check or by the converter. The refused bytes are allocated
+    // exactly, so that a check reading past them shows in the sanitizer build.
+    void limits_data() {
+        using namespace fixtures;
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("inside");
+        QTest::addColumn<QByteArray>("outside");
+        const QByteArray goodEmf = emf(), goodWmf = wmf(true), plainWmf = wmf(false);
+        const quint32 wmfWords = quint32((goodWmf.size() - kPlaceableSize) / 2);
+
+        // 4096 × 4096 pixels at 4 bytes are exactly 64 MiB.
+        QTest::newRow("bitmap at the pixel budget") << "bmp" << bmp1(4096, 4096) << bmp1(4096, 4097);
+
+        QTest::newRow("emf record size a multiple of 4")
+            << "emf" << emfWith(emfComment(20, 8)) << emfWith(emfComment(18, 6));
+        QByteArray cut = goodEmf.left(goodEmf.size() - 20) + emfPolyline16(2).left(24);
+        set32(cut, 48, quint32(cut.size()));
+        QTest::newRow("emf last record inside the file") << "emf" << emfWith(emfPolyline16(2)) << cut;
+        QTest::newRow("emf end record palette after its fields")
+            << "emf" << emfWithPalette(16) << emfWithPalette(15);
+        QTest::newRow("emf end record palette inside it")
+            << "emf" << emfWithPalette(20) << emfWithPalette(21);
+        const QByteArray described = emfWithLongerHeader(QByteArray("A\0b\0c\0d\0", 8));
+        QTest::newRow("emf description inside the header")
+            << "emf" << patched32(patched32(described, 60, 4), 64, 88)
+            << patched32(patched32(described, 60, 5), 64, 88);
+        QTest::newRow("emf description after the base header")
+            << "emf" << patched32(patched32(described, 60, 4), 64, 88)
+            << patched32(patched32(described, 60, 4), 64, 87);
+        // Optional fields (pixel format and size in micrometres), then a 40-byte pixel format.
+        QByteArray optional(60, '\0');
+        set32(optional, 0, 40);
+        set32(optional, 16, 254000);
+        set32(optional, 20, 254000);
+        QTest::newRow("emf pixel format inside the header")
+            << "emf" << emfWithLongerHeader(patched32(optional, 4, 108))
+            << emfWithLongerHeader(patched32(optional, 4, 109));
+        // 866960 hundredths of a millimetre are 32767.4 pixels at 96 dpi; 866980 are 32767.8.
+        QTest::newRow("emf frame at the largest side")
+            << "emf" << patched32(goodEmf, 32, 866960) << patched32(goodEmf, 32, 866980);
+
+        QTest::newRow("wmf size as stated")
+            << "wmf" << goodWmf << patched32(goodWmf, kPlaceableSize + 6, wmfWords + 1);
+        QTest::newRow("wmf size not short")
+            << "wmf" << goodWmf << patched32(goodWmf, kPlaceableSize + 6, wmfWords - 1);
+        const quint32 allWords = quint32(goodWmf.size() / 2);
+        QTest::newRow("wmf size counting the placeable header")
+            << "wmf" << patched32(goodWmf, kPlaceableSize + 6, allWords)
+            << patched32(goodWmf, kPlaceableSize + 6, allWords + 1);
+        QTest::newRow("wmf size counting a placeable header it has not")
+            << "wmf" << plainWmf << patched32(plainWmf, 6, quint32(plainWmf.size() / 2 + kPlaceableSize / 2));
+        QTest::newRow("wmf record no larger than the stated largest")
+            << "wmf" << goodWmf << patched32(goodWmf, kPlaceableSize + 12, 6);
+        // 32767 units at 96 an inch are 32767 pixels.
+        const QByteArray wide = patched16(patched16(goodWmf, 10, 32767), 14, 96);
+        QTest::newRow("wmf bounds at the largest side") << "wmf" << wide << patched16(wide, 6, quint16(-1));
+    }
+    void limits() {
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, inside);
+        QFETCH(QByteArray, outside);
+        QCOMPARE(dataFailureOf(inside, extension), QString());
+        const QImage image =
+            platform::renderPicture(platform::loadPictureData(inside, extension), QSize(200, 200));
+        QVERIFY(!image.isNull());
+        const QByteArray exact(outside.constData(), outside.size());
+        QCOMPARE(dataFailureOf(exact, extension), extension == u"bmp"
+                                                      ? QStringLiteral("Bitmap image is not valid")
+                                                      : QStringLiteral("Metafile is not valid"));
     }
 
     // Without a placeable header the file states no bounds: what it draws is the picture,
@@ -257,6 +440,9 @@ private slots:
         QTest::newRow("emf bitmap of no width")
             << "dib.emf" << patched32(emfBitmap(), kEmfBitmapAt + 4, 0) << metafile;
         QTest::newRow("wmf bytes named emf") << "tile.emf" << wmf(true) << metafile;
+        // Every coordinate the converter gives is not a number: a blank picture is no picture.
+        QTest::newRow("emf drawn with no numbers")
+            << "aniso.emf" << produced("pstoedit-anisotropic.emf") << metafile;
 
         const QByteArray goodWmf = wmf(true);
         const qsizetype header = kPlaceableSize;

@@ -5,24 +5,13 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPainter>
 
 namespace platform {
 namespace {
 
 QPixmap previewOf(const QString& path, QSize room) {
     try {
-        const Picture picture = loadPictureFile(path);
-        if (picture.isEmpty() || picture.size().isEmpty())
-            return {};
-        QSize size = picture.size();
-        if (size.width() > room.width() || size.height() > room.height())
-            size.scale(room, Qt::KeepAspectRatio);
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::white);
-        QPainter painter(&pixmap);
-        picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        return pixmap;
+        return QPixmap::fromImage(renderPicture(loadPictureFile(path), room));
     } catch (const Error&) {
         return {};
     }

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <emf2svg.h>
 #include <libwmf/api.h>
@@ -64,6 +66,12 @@ bool withinPixelBudget(double width, double height) {
     if (!std::isfinite(width) || !std::isfinite(height) || width < 1 || height < 1)
         return false;
     return width * height * 4 <= double(kMaxPicturePixelBytes);
+}
+
+// True when a metafile's stated size in pixels is one it can be shown at.
+bool metafileSizeValid(double width, double height) {
+    return std::isfinite(width) && std::isfinite(height) && width >= 1 && height >= 1 &&
+           width <= kMaxMetafileSide && height <= kMaxMetafileSide;
 }
 
 // Little-endian fields of a buffer; callers check the bounds first.
@@ -178,7 +186,8 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
     QImageReader reader(&buffer, kind == FileKind::Icon ? "ico" : "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
-    reader.setAllocationLimit(int(kMaxPicturePixelBytes / (1024 * 1024)));
+    // The reader's own limit is only a backstop: the budget below decides, to the pixel.
+    reader.setAllocationLimit(int(2 * kMaxPicturePixelBytes / (1024 * 1024)));
     if (!reader.canRead())
         notValid(kind);
     // Refuse before decoding anything when the header states an unreasonable size.
@@ -203,8 +212,34 @@ Picture loadRaster(const QByteArray& data, FileKind kind) {
     return kind == FileKind::Icon ? Picture::icon(std::move(image)) : Picture::bitmap(std::move(image));
 }
 
-// Parses an SVG produced by a metafile converter; an SVG that does not parse is no picture.
-bool svgParses(const QByteArray& svg) {
+// The converters write every coordinate they compute, the non-numbers of a degenerate mapping
+// (a scale set without its extents) too: such a drawing shows nothing. Only the numbers are
+// looked at, not image data, font names (the EMF converter writes them as attributes) or names
+// of elements.
+bool svgNumbersFinite(const QByteArray& svg) {
+    static const QRegularExpression nonFinite(
+        QStringLiteral(R"((?<![\w.#])[-+]?(?:nan|inf(?:inity)?)(?!\w))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+            const QStringView name = attribute.name();
+            if (name == u"href" || name == u"font-family" || name == u"id" || name == u"class")
+                continue;
+            if (attribute.value().toString().contains(nonFinite))
+                return false;
+        }
+    }
+    return true; // whether it parses at all is the renderer's to say
+}
+
+// An SVG produced by a metafile converter is a picture when it parses and all its numbers are
+// finite.
+bool svgValid(const QByteArray& svg) {
+    if (!svgNumbersFinite(svg))
+        return false;
     QSvgRenderer renderer(svg);
     return renderer.isValid();
 }
@@ -459,7 +494,10 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     if ((nDescription != 0 || offDescription != 0) && (nDescription == 0 || offDescription < kEmfHeaderSize ||
                                                        offDescription + 2 * nDescription > headerSize))
         return std::nullopt;
-    if (headerSize >= 100) {
+    // The optional fields follow the base header only up to the description: a producer may
+    // put the description right after the base header, and then there are none.
+    const qint64 fixedEnd = nDescription != 0 ? std::min(headerSize, offDescription) : headerSize;
+    if (fixedEnd >= 100) {
         const qint64 cbPixelFormat = u32At(d, 88), offPixelFormat = u32At(d, 92);
         if (cbPixelFormat != 0 &&
             (offPixelFormat < kEmfHeaderSize || offPixelFormat + cbPixelFormat > headerSize))
@@ -478,11 +516,12 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         if (type == kEmrHeader && at != 0)
             return std::nullopt;
         if (type == kEmrEof) {
-            // nPalEntries, offPalEntries, nSizeLast; the palette lies inside the record.
+            // nPalEntries, offPalEntries, the palette (from offset 16 on), nSizeLast; the
+            // palette lies inside the record.
             if (size < 20)
                 return std::nullopt;
             const qint64 nPal = u32At(d, at + 8), offPal = u32At(d, at + 12);
-            if (nPal != 0 && (offPal < 20 || offPal + 4 * nPal > size))
+            if (nPal != 0 && (offPal < 16 || offPal + 4 * nPal > size))
                 return std::nullopt;
         }
         if (!emfBitmapsValid(d, at, type, size) || !emfCountsValid(d, at, type, size))
@@ -510,7 +549,7 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
     if (frameWidth > 0 && frameHeight > 0 && deviceX > 0 && deviceY > 0 && mmX > 0 && mmY > 0) {
         const double width = std::max(1.0, std::round(frameWidth * 96 / 2540));
         const double height = std::max(1.0, std::round(frameHeight * 96 / 2540));
-        if (!withinPixelBudget(width, height))
+        if (!metafileSizeValid(width, height))
             return std::nullopt;
         layout.size = QSize(int(width), int(height));
         // Device units per hundredth of a millimetre.
@@ -520,7 +559,7 @@ std::optional<EmfLayout> checkEmf(const QByteArray& d) {
         return layout;
     }
     const double width = boundsRight - boundsLeft, height = boundsBottom - boundsTop;
-    if (!withinPixelBudget(width, height))
+    if (!metafileSizeValid(width, height))
         return std::nullopt;
     layout.size = QSize(int(width), int(height));
     return layout;
@@ -548,7 +587,7 @@ Picture loadEmf(const QByteArray& data) {
     const int ok = emf2svg(contents.data(), size_t(data.size()), &out, &outLength, &options);
     const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
     std::free(out);
-    if (!ok || svg.isEmpty() || !svgParses(svg))
+    if (!ok || svg.isEmpty() || !svgValid(svg))
         notValid(FileKind::Emf);
     return Picture::metafile(svg, layout->size, layout->viewBox);
 }
@@ -562,52 +601,114 @@ constexpr qint64 kWmfHeaderSize = 18;
 struct WmfLayout {
     qint64 length = 0; // bytes handed to the player: optional placeable header + metafile
     bool placeable = false;
-    double widthPoints = 0; // the placeable bounds in the player's device units (points)
-    double heightPoints = 0;
-    QSize size; // pixels at 96 dpi (placeable files only)
+    QRect bounds; // the placeable bounds, logical units: left, top, right, bottom as stated
+    QSize size;   // pixels at 96 dpi (placeable files only)
+    // The records that set up the mapping before anything is drawn, in order (placeable
+    // files only): they place the bounds on the player's device.
+    QByteArray mapping;
 };
 
+// Records that set up the logical-to-device mapping.
+bool wmfSetsMapping(quint16 function) {
+    switch (function) {
+    case 0x0103: // META_SETMAPMODE
+    case 0x020B: // META_SETWINDOWORG
+    case 0x020C: // META_SETWINDOWEXT
+    case 0x020D: // META_SETVIEWPORTORG
+    case 0x020E: // META_SETVIEWPORTEXT
+    case 0x020F: // META_OFFSETWINDOWORG
+    case 0x0211: // META_OFFSETVIEWPORTORG
+    case 0x0410: // META_SCALEWINDOWEXT
+    case 0x0412: // META_SCALEVIEWPORTEXT
+    case 0x001E: // META_SAVEDC
+    case 0x0127: // META_RESTOREDC
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Records that only set attributes or objects, met before the drawing starts.
+bool wmfSetsAttributes(quint16 function) {
+    switch (function) {
+    case 0x0102: // META_SETBKMODE
+    case 0x0104: // META_SETROP2
+    case 0x0105: // META_SETRELABS
+    case 0x0106: // META_SETPOLYFILLMODE
+    case 0x0107: // META_SETSTRETCHBLTMODE
+    case 0x0108: // META_SETTEXTCHAREXTRA
+    case 0x0201: // META_SETBKCOLOR
+    case 0x0209: // META_SETTEXTCOLOR
+    case 0x020A: // META_SETTEXTJUSTIFICATION
+    case 0x012E: // META_SETTEXTALIGN
+    case 0x0231: // META_SETMAPPERFLAGS
+    case 0x02FA: // META_CREATEPENINDIRECT
+    case 0x02FB: // META_CREATEFONTINDIRECT
+    case 0x02FC: // META_CREATEBRUSHINDIRECT
+    case 0x00F7: // META_CREATEPALETTE
+    case 0x01F9: // META_CREATEPATTERNBRUSH
+    case 0x0142: // META_DIBCREATEPATTERNBRUSH
+    case 0x06FF: // META_CREATEREGION
+    case 0x012D: // META_SELECTOBJECT
+    case 0x01F0: // META_DELETEOBJECT
+    case 0x0234: // META_SELECTPALETTE
+    case 0x0035: // META_REALIZEPALETTE
+    case 0x0037: // META_SETPALETTEENTRIES
+    case 0x0626: // META_ESCAPE
+    case 0x0415: // META_EXCLUDECLIPRECT
+    case 0x0416: // META_INTERSECTCLIPRECT
+    case 0x012C: // META_SELECTCLIPREGION
+    case 0x0220: // META_OFFSETCLIPRGN
+    case 0x0214: // META_MOVETO
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The player's record reader is only trusted with a file whose header agrees with its
-// records: header of 9 words, metafile size within the file, every record at least 3 words,
-// no larger than the stated largest record and inside the metafile, the 3-word end record
-// last, and every bitmap a record carries whole and of a sensible size.
+// records: header of 9 words, every record at least 3 words, no larger than the stated
+// largest record and inside the metafile, the 3-word end record last and ending where the
+// header's size says, and every bitmap a record carries whole and of a sensible size.
 std::optional<WmfLayout> checkWmf(const QByteArray& d) {
     WmfLayout layout;
     qint64 start = 0;
     if (d.size() >= kPlaceableSize && u32At(d, 0) == kPlaceableKey) {
-        const double left = i16At(d, 6), top = i16At(d, 8), right = i16At(d, 10), bottom = i16At(d, 12);
+        const int left = i16At(d, 6), top = i16At(d, 8), right = i16At(d, 10), bottom = i16At(d, 12);
         const double unitsPerInch = u16At(d, 14);
-        if (unitsPerInch <= 0)
+        if (unitsPerInch <= 0 || left == right || top == bottom)
             return std::nullopt;
-        const double width = std::round(std::abs(right - left) * 96 / unitsPerInch);
-        const double height = std::round(std::abs(bottom - top) * 96 / unitsPerInch);
-        if (!withinPixelBudget(width, height))
+        const double width = std::round(std::abs(double(right) - left) * 96 / unitsPerInch);
+        const double height = std::round(std::abs(double(bottom) - top) * 96 / unitsPerInch);
+        if (!metafileSizeValid(width, height))
             return std::nullopt;
         layout.placeable = true;
         layout.size = QSize(int(width), int(height));
-        layout.widthPoints = std::abs(right - left) * 72 / unitsPerInch;
-        layout.heightPoints = std::abs(bottom - top) * 72 / unitsPerInch;
+        layout.bounds = QRect(QPoint(left, top), QPoint(right, bottom));
         start = kPlaceableSize;
     }
     if (d.size() - start < kWmfHeaderSize)
         return std::nullopt;
     const quint16 type = u16At(d, start), headerWords = u16At(d, start + 2);
-    const qint64 fileBytes = qint64(u32At(d, start + 6)) * 2;
+    const qint64 statedBytes = qint64(u32At(d, start + 6)) * 2;
     const qint64 maxRecordWords = u32At(d, start + 12);
     if ((type != 1 && type != 2) || headerWords != 9)
         return std::nullopt;
-    if (fileBytes < kWmfHeaderSize + 6 || fileBytes > d.size() - start)
-        return std::nullopt;
-    const qint64 end = start + fileBytes; // bytes after the stated size are not looked at
+    // The metafile ends where its stated size says; some writers count the placeable header
+    // in that size as well. Bytes after the end are not looked at.
+    const qint64 end = start + statedBytes;
+    const qint64 endCountingPlaceable = layout.placeable ? statedBytes : -1;
+    const qint64 limit = std::min<qint64>(end, d.size());
 
     qint64 at = start + kWmfHeaderSize;
+    bool drawing = false; // past the records that only set up the mapping and attributes
     bool ended = false;
-    while (at < end) {
-        if (end - at < 6)
+    while (at < limit) {
+        if (limit - at < 6)
             return std::nullopt;
         const qint64 words = u32At(d, at);
         const quint16 function = u16At(d, at + 4);
-        if (words < 3 || words > maxRecordWords || words * 2 > end - at)
+        if (words < 3 || words > maxRecordWords || words * 2 > limit - at)
             return std::nullopt;
         // The record's bitmap. The two blits have none when the record is exactly as long
         // as their parameters, (function >> 8) + 3 words; otherwise the player reads one.
@@ -617,15 +718,21 @@ std::optional<WmfLayout> checkWmf(const QByteArray& d) {
         if (bitmapAt >= 0 && !blitWithoutSource &&
             (words * 2 < bitmapAt || !embeddedBitmapValid(d, at + bitmapAt, words * 2 - bitmapAt, -1, -1)))
             return std::nullopt;
+        if (layout.placeable && !drawing && function != 0) {
+            if (wmfSetsMapping(function))
+                layout.mapping.append(d.mid(at, words * 2));
+            else if (!wmfSetsAttributes(function))
+                drawing = true;
+        }
         at += words * 2;
         if (function == 0) {
-            ended = words == 3 && at == end;
+            ended = words == 3 && (at == end || at == endCountingPlaceable);
             break;
         }
     }
     if (!ended)
         return std::nullopt;
-    layout.length = end;
+    layout.length = at;
     return layout;
 }
 
@@ -782,15 +889,17 @@ public:
         device->flags |= WMF_SVG_INLINE_IMAGES; // never write image files beside it
         if (layout.placeable) {
             // Show the placeable bounds, not just what the records happened to draw.
-            device->bbox.TL = {0, 0};
-            device->bbox.BR = {float(layout.widthPoints), float(layout.heightPoints)};
+            const std::optional<wmfD_Rect> bounds = boundsOnDevice(data, layout);
+            if (!bounds)
+                return std::nullopt;
+            device->bbox = *bounds;
             size = layout.size;
         } else {
             // Without a placeable header the file states no bounds: show what it draws, one
             // logical unit a pixel.
             const double width = std::ceil(double(drawn.BR.x) - drawn.TL.x);
             const double height = std::ceil(double(drawn.BR.y) - drawn.TL.y);
-            if (!withinPixelBudget(width, height))
+            if (!metafileSizeValid(width, height))
                 return std::nullopt;
             device->bbox = drawn;
             size = QSize(int(width), int(height));
@@ -814,7 +923,75 @@ public:
         return withoutImageTransforms(svg);
     }
 
+    // What the player's scan of a metafile reports it draws, on its device.
+    std::optional<wmfD_Rect> scan(QByteArray& data) {
+        wmfD_Rect drawn{};
+        if (!api_ ||
+            wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) !=
+                wmf_E_None ||
+            wmf_scan(api_, 0, &drawn) != wmf_E_None)
+            return std::nullopt;
+        return drawn;
+    }
+
 private:
+    // Where the placeable bounds lie on the player's device. The player maps logical units
+    // by the map mode, window and viewport the records set up, in its own way, so it is asked
+    // rather than second-guessed: a metafile of the same mapping records with a pixel at each
+    // corner of the bounds. Its scan registers each pixel with a margin, which a scan of the
+    // first pixel alone shows.
+    static std::optional<wmfD_Rect> boundsOnDevice(const QByteArray& d, const WmfLayout& layout) {
+        auto corners = [&](bool both) {
+            QByteArray b = d.left(kPlaceableSize + kWmfHeaderSize) + layout.mapping;
+            auto put16 = [&b](quint16 v) {
+                b.append(char(v & 0xff));
+                b.append(char(v >> 8));
+            };
+            auto pixel = [&](int x, int y) { // META_SETPIXEL, black
+                put16(7);
+                put16(0);
+                put16(0x041F);
+                put16(0);
+                put16(0);
+                put16(quint16(y));
+                put16(quint16(x));
+            };
+            pixel(layout.bounds.left(), layout.bounds.top());
+            if (both)
+                pixel(layout.bounds.right(), layout.bounds.bottom());
+            put16(3); // end of file
+            put16(0);
+            put16(0);
+            const quint32 words = quint32((b.size() - kPlaceableSize) / 2);
+            const quint32 largest = std::max<quint32>(u32At(d, kPlaceableSize + 12), 7);
+            for (int i = 0; i < 4; ++i) {
+                b[kPlaceableSize + 6 + i] = char(words >> (8 * i));
+                b[kPlaceableSize + 12 + i] = char(largest >> (8 * i));
+            }
+            return b;
+        };
+        QByteArray one = corners(false), two = corners(true);
+        std::optional<wmfD_Rect> first, both;
+        {
+            WmfPlayer player;
+            first = player.scan(one);
+        }
+        {
+            WmfPlayer player;
+            both = player.scan(two);
+        }
+        if (!first || !both)
+            return std::nullopt;
+        const double marginX = (double(first->BR.x) - first->TL.x) / 2;
+        const double marginY = (double(first->BR.y) - first->TL.y) / 2;
+        const wmfD_Rect bounds{{float(both->TL.x + marginX), float(both->TL.y + marginY)},
+                               {float(both->BR.x - marginX), float(both->BR.y - marginY)}};
+        const double width = double(bounds.BR.x) - bounds.TL.x, height = double(bounds.BR.y) - bounds.TL.y;
+        if (!std::isfinite(width) || !std::isfinite(height) || !(width > 0) || !(height > 0))
+            return std::nullopt;
+        return bounds;
+    }
+
     WmfMemory memory_;
     wmfAPI* api_ = nullptr;
 };
@@ -830,7 +1007,7 @@ Picture loadWmf(const QByteArray& data) {
         WmfPlayer player;
         svg = player.toSvg(contents, *layout, size);
     }
-    if (!svg || !svgParses(*svg))
+    if (!svg || !svgValid(*svg))
         notValid(FileKind::Wmf);
     return Picture::metafile(*svg, size);
 }
@@ -857,6 +1034,28 @@ Picture loadPictureData(const QByteArray& data, const QString& extension) {
     if (!kind)
         unknownExtension(extension);
     return loadKind(data, *kind);
+}
+
+QImage renderPicture(const Picture& picture, QSize room) {
+    if (picture.isEmpty() || picture.size().isEmpty() || room.isEmpty())
+        return {};
+    QSizeF size = picture.size();
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
+    const double most = double(kMaxPicturePixelBytes / 4);
+    if (size.width() * size.height() > most)
+        size *= std::sqrt(most / (size.width() * size.height()));
+    QSize pixels(std::max(1, int(size.width())), std::max(1, int(size.height())));
+    while (qint64(pixels.width()) * pixels.height() * 4 > kMaxPicturePixelBytes) // rounding's last pixel
+        pixels = pixels.width() >= pixels.height() ? QSize(pixels.width() - 1, pixels.height())
+                                                   : QSize(pixels.width(), pixels.height() - 1);
+    QImage image(pixels, QImage::Format_ARGB32);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
 }
 
 Picture loadPictureFile(const QString& path) {
