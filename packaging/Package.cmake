@@ -49,10 +49,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Fonts the windows and printed documents are measured with; the sound's back end; the print
-# client library, which is opened by name when the first job is sent, so dpkg-shlibdeps cannot
-# see it.
+# client and metafile libraries, which are opened by name when first needed, so dpkg-shlibdeps
+# cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libcups2, fonts-wine, fonts-liberation, fonts-dejavu-core, fonts-urw-base35, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "libcups2, libwmf-0.2-7, libemf2svg1, fonts-wine, fonts-liberation, fonts-dejavu-core, fonts-urw-base35, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # The Notepad button asks xdg-mime for the desktop's text editor; without it the button is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/Error.h"
+#include "platform/SharedLibrary.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -24,6 +25,39 @@
 
 namespace platform {
 namespace {
+
+// The metafile converters, opened on the first metafile.
+struct MetafileLibraries {
+    decltype(&::emf2svg) emf2svg = nullptr;
+    decltype(&::wmf_api_create) wmf_api_create = nullptr;
+    decltype(&::wmf_api_destroy) wmf_api_destroy = nullptr;
+    decltype(&::wmf_mem_open) wmf_mem_open = nullptr;
+    decltype(&::wmf_play) wmf_play = nullptr;
+    decltype(&::wmf_scan) wmf_scan = nullptr;
+    decltype(&::wmf_stream_create) wmf_stream_create = nullptr;
+    decltype(&::wmf_stream_destroy) wmf_stream_destroy = nullptr;
+    decltype(&::wmf_svg_function) wmf_svg_function = nullptr;
+};
+
+const MetafileLibraries& metafileLibraries() {
+    static const MetafileLibraries api = [] {
+        MetafileLibraries api;
+        auto resolve = [](auto& function, const char* library, const char* name) {
+            resolveSymbol(function, library, name, QStringLiteral("Metafile cannot be shown"));
+        };
+        resolve(api.emf2svg, "libemf2svg.so.1", "emf2svg");
+        resolve(api.wmf_api_create, "libwmf-0.2.so.7", "wmf_api_create");
+        resolve(api.wmf_api_destroy, "libwmf-0.2.so.7", "wmf_api_destroy");
+        resolve(api.wmf_mem_open, "libwmf-0.2.so.7", "wmf_mem_open");
+        resolve(api.wmf_play, "libwmf-0.2.so.7", "wmf_play");
+        resolve(api.wmf_scan, "libwmf-0.2.so.7", "wmf_scan");
+        resolve(api.wmf_stream_create, "libwmf-0.2.so.7", "wmf_stream_create");
+        resolve(api.wmf_stream_destroy, "libwmf-0.2.so.7", "wmf_stream_destroy");
+        resolve(api.wmf_svg_function, "libwmf-0.2.so.7", "wmf_svg_function");
+        return api;
+    }();
+    return api;
+}
 
 const char* const kBitmapInvalid = "Bitmap image is not valid";
 const char* const kIconInvalid = "Icon image is not valid";
@@ -584,7 +618,8 @@ Picture loadEmf(const QByteArray& data) {
     options.imgHeight = 0;
     char* out = nullptr;
     size_t outLength = 0;
-    const int ok = emf2svg(contents.data(), size_t(data.size()), &out, &outLength, &options);
+    const int ok =
+        metafileLibraries().emf2svg(contents.data(), size_t(data.size()), &out, &outLength, &options);
     const QByteArray svg = out ? QByteArray(out, qsizetype(outLength)) : QByteArray();
     std::free(out);
     if (!ok || svg.isEmpty() || !svgValid(svg))
@@ -856,20 +891,20 @@ public:
         options.malloc = &WmfMemory::allocate;
         options.realloc = &WmfMemory::reallocate;
         options.free = &WmfMemory::release;
-        options.function = wmf_svg_function;
+        options.function = metafileLibraries().wmf_svg_function;
         options.font.ps = wmfFontFiles();
         // Silent: a bad file is reported once, as "Metafile is not valid", not on stderr.
         const unsigned long flags = WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_FONTMAP |
                                     WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-        if (wmf_api_create(&api_, flags, &options) != wmf_E_None) {
+        if (metafileLibraries().wmf_api_create(&api_, flags, &options) != wmf_E_None) {
             if (api_)
-                wmf_api_destroy(api_);
+                metafileLibraries().wmf_api_destroy(api_);
             api_ = nullptr;
         }
     }
     ~WmfPlayer() {
         if (api_)
-            wmf_api_destroy(api_);
+            metafileLibraries().wmf_api_destroy(api_);
     }
     WmfPlayer(const WmfPlayer&) = delete;
     WmfPlayer& operator=(const WmfPlayer&) = delete;
@@ -878,11 +913,11 @@ public:
     std::optional<QByteArray> toSvg(QByteArray& data, const WmfLayout& layout, QSize& size) {
         if (!api_)
             return std::nullopt;
-        if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(layout.length)) !=
-            wmf_E_None)
+        if (metafileLibraries().wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()),
+                                             long(layout.length)) != wmf_E_None)
             return std::nullopt;
         wmfD_Rect drawn{};
-        if (wmf_scan(api_, 0, &drawn) != wmf_E_None)
+        if (metafileLibraries().wmf_scan(api_, 0, &drawn) != wmf_E_None)
             return std::nullopt;
 
         wmf_svg_t* device = WMF_SVG_GetData(api_);
@@ -906,15 +941,15 @@ public:
         }
         device->width = unsigned(size.width());
         device->height = unsigned(size.height());
-        device->out = wmf_stream_create(api_, nullptr);
+        device->out = metafileLibraries().wmf_stream_create(api_, nullptr);
         if (!device->out)
             return std::nullopt;
 
         wmfD_Rect bbox = device->bbox;
-        const wmf_error_t played = wmf_play(api_, 0, &bbox);
+        const wmf_error_t played = metafileLibraries().wmf_play(api_, 0, &bbox);
         char* text = nullptr;
         unsigned long textLength = 0;
-        wmf_stream_destroy(api_, device->out, &text, &textLength);
+        metafileLibraries().wmf_stream_destroy(api_, device->out, &text, &textLength);
         device->out = nullptr;
         // The text stays the player's: it goes with the player.
         const QByteArray svg = text ? QByteArray(text, qsizetype(textLength)) : QByteArray();
@@ -927,9 +962,9 @@ public:
     std::optional<wmfD_Rect> scan(QByteArray& data) {
         wmfD_Rect drawn{};
         if (!api_ ||
-            wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) !=
-                wmf_E_None ||
-            wmf_scan(api_, 0, &drawn) != wmf_E_None)
+            metafileLibraries().wmf_mem_open(api_, reinterpret_cast<unsigned char*>(data.data()),
+                                             long(data.size())) != wmf_E_None ||
+            metafileLibraries().wmf_scan(api_, 0, &drawn) != wmf_E_None)
             return std::nullopt;
         return drawn;
     }

@@ -1,11 +1,11 @@
 #include "platform/PrintJobs.h"
 
 #include "platform/Error.h"
+#include "platform/SharedLibrary.h"
 
 #include <QFile>
 #include <QStringList>
 #include <cups/cups.h>
-#include <dlfcn.h>
 #include <memory>
 #include <type_traits>
 
@@ -42,16 +42,8 @@ struct CupsApi {
 const CupsApi& cups() {
     static const CupsApi api = [] {
         CupsApi api;
-        void* handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-        if (!handle)
-            throw Error(
-                QStringLiteral("Cannot print: the print service's client library cannot be loaded: %1")
-                    .arg(QString::fromLocal8Bit(dlerror())));
-        auto resolve = [handle](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
-            if (!function)
-                throw Error(QStringLiteral("Cannot print: the print service's client library lacks %1")
-                                .arg(QString::fromLatin1(name)));
+        auto resolve = [](auto& function, const char* name) {
+            resolveSymbol(function, "libcups.so.2", name, QStringLiteral("Cannot print"));
         };
         resolve(api.cupsAddOption, "cupsAddOption");
         resolve(api.cupsCancelJob2, "cupsCancelJob2");
