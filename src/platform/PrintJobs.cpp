@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <cups/cups.h>
 #include <memory>
-#include <type_traits>
 
 namespace platform {
 namespace {
